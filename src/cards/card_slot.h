@@ -18,8 +18,12 @@ struct CardSlot {
     bool operator==(const CardSlot&) const = default;
 };
 
-constexpr int16 rankOf(int value) { return static_cast<int16>(value / 4 + 1); }
-constexpr int16 suitOf(int value) { return static_cast<int16>(value % 4); }
+constexpr int16 rankOf(int value) {
+    return static_cast<int16>(value / 4 + 1);
+}
+constexpr int16 suitOf(int value) {
+    return static_cast<int16>(value % 4);
+}
 
 // Sets cardvalue, rank and suit together; the position fields belong to the slot.
 inline void setCard(CardSlot& slot, int value) {

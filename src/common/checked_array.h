@@ -12,7 +12,7 @@
 namespace quillan {
 
 template <typename T, std::size_t N> class FixedArray {
-public:
+  public:
     T& operator[](long i) { return data_[check(i)]; }
     const T& operator[](long i) const { return data_[check(i)]; }
     static constexpr long upperBound() { return static_cast<long>(N) - 1; }
@@ -24,7 +24,7 @@ public:
     void clear() { data_.fill(T{}); }
     bool operator==(const FixedArray&) const = default;
 
-private:
+  private:
     static std::size_t check(long i) {
         if (i < 0 || i >= static_cast<long>(N)) {
             raiseSubscriptOutOfRange();
@@ -35,7 +35,7 @@ private:
 };
 
 template <typename T> class GrowArray {
-public:
+  public:
     GrowArray() : data_(1) {}
     T& operator[](long i) { return data_[check(i)]; }
     const T& operator[](long i) const { return data_[check(i)]; }
@@ -56,7 +56,7 @@ public:
     auto end() const { return data_.end(); }
     bool operator==(const GrowArray&) const = default;
 
-private:
+  private:
     std::size_t check(long i) const {
         if (i < 0 || i > upperBound()) {
             raiseSubscriptOutOfRange();

@@ -16,8 +16,12 @@ using int32 = std::int32_t;
 inline constexpr int16 kTrue = -1;
 inline constexpr int16 kFalse = 0;
 
-constexpr int16 toFlag(bool b) { return b ? kTrue : kFalse; }
-constexpr bool isSet(int16 flag) { return flag != 0; }
+constexpr int16 toFlag(bool b) {
+    return b ? kTrue : kFalse;
+}
+constexpr bool isSet(int16 flag) {
+    return flag != 0;
+}
 
 // Narrows any integer to 16 bits, raising "Overflow" when it does not fit.
 template <typename T> constexpr int16 checked16(T value) {
@@ -36,8 +40,14 @@ constexpr int32 checked32(std::int64_t value) {
     return static_cast<int32>(value);
 }
 
-constexpr int16 add16(int32 a, int32 b) { return checked16(a + b); }
-constexpr int16 sub16(int32 a, int32 b) { return checked16(a - b); }
-constexpr int16 mul16(int32 a, int32 b) { return checked16(a * b); }
+constexpr int16 add16(int32 a, int32 b) {
+    return checked16(a + b);
+}
+constexpr int16 sub16(int32 a, int32 b) {
+    return checked16(a - b);
+}
+constexpr int16 mul16(int32 a, int32 b) {
+    return checked16(a * b);
+}
 
 } // namespace quillan

@@ -2,8 +2,12 @@
 
 namespace quillan {
 
-void raiseOverflow() { throw ProgramError(kOverflow); }
+void raiseOverflow() {
+    throw ProgramError(kOverflow);
+}
 
-void raiseSubscriptOutOfRange() { throw ProgramError(kSubscriptOutOfRange); }
+void raiseSubscriptOutOfRange() {
+    throw ProgramError(kSubscriptOutOfRange);
+}
 
 } // namespace quillan

@@ -8,7 +8,7 @@
 namespace quillan {
 
 class ProgramError : public std::runtime_error {
-public:
+  public:
     explicit ProgramError(const std::string& description) : std::runtime_error(description) {}
     const char* description() const noexcept { return what(); }
 };

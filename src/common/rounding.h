@@ -8,7 +8,9 @@
 
 namespace quillan {
 
-inline double roundHalfEven(double value) { return std::nearbyint(value); }
+inline double roundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
 inline std::int64_t roundToInt(double value) {
     return static_cast<std::int64_t>(std::nearbyint(value));

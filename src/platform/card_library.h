@@ -11,7 +11,7 @@
 namespace quillan {
 
 class CardLibrary {
-public:
+  public:
     static constexpr int kWidth = 71;
     static constexpr int kHeight = 96;
     static constexpr int kModeFace = 0;

@@ -12,7 +12,7 @@
 namespace quillan {
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // The program's folder: pictures, sounds, help, stats.dat and bug.txt live here.

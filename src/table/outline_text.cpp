@@ -22,7 +22,7 @@ void COutlineText::DrawText(QPainter& target, const QString& text, int32 x, int3
     QPainterPath path;
     path.addText(QPointF(x, y + QFontMetricsF(font).ascent()), font, text);
     target.save();
-    target.setRenderHint(QPainter::Antialiasing, true);
+    target.setRenderHint(QPainter::Antialiasing, false);
     target.setPen(DrawOutline ? QPen(PenColor, PenWidth) : QPen(Qt::NoPen));
     target.setBrush(DrawFill ? QBrush(BrushColor) : QBrush(Qt::NoBrush));
     target.drawPath(path);

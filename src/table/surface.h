@@ -18,7 +18,8 @@ class Surface {
 
     // Gives the surface a new logical size at `dpr`; the picture is refilled with `fill`.
     void create(QSize size, qreal dpr, const QColor& fill = Qt::white);
-    // Places the surface; a new size recreates the picture at the present ratio.
+    // Places the surface; a new size recreates the picture at the ratio of the last
+    // create() (1.0 before any), so create a surface at the canvas's ratio first.
     void setGeometry(const PixelRect& r);
     void move(QPoint topLeft) { pos_ = topLeft; }
 

@@ -51,13 +51,6 @@ TEST_F(CardFlight, TheLastFrameShowsTheCardWhereItGot) {
     EXPECT_EQ(pixelAt(shown, 80, 10), qRgb(0, 255, 0));
 }
 
-TEST_F(CardFlight, FramesArePacedBySleeping) {
-    const CardMovePlan plan = planCardMove(0, 0, 150, 0, 1, kCard.width(), kCard.height(), true);
-    const qint64 start = platform.tickCount();
-    fly(plan, 200);
-    EXPECT_GE(platform.tickCount() - start, 300);
-}
-
 TEST_F(CardFlight, LandingPutsTheFinalPictureOnTheWindow) {
     const CardMovePlan plan = planCardMove(10, 10, 60, 40, 1, kCard.width(), kCard.height(), true);
     fly(plan);

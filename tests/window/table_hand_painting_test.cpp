@@ -73,15 +73,6 @@ TEST_F(HandPainting, HiddenSkipLeavesItsPlaceEmpty) {
               test::pixelsOf(expected(hand, [](int i) { return i == 3 ? -1 : kHandTop; })));
 }
 
-TEST_F(HandPainting, SkipNotHiddenDrawsTheCardInPlace) {
-    const Hand hand = dealtHand(kHandTop);
-    HandPaintRequest request;
-    request.skipIndex = 3;
-    paint(hand, request);
-    EXPECT_EQ(test::pixelsOf(picture),
-              test::pixelsOf(expected(hand, [](int) { return kHandTop; })));
-}
-
 TEST_F(HandPainting, RaisedCardWhileThePlayerMustDiscard) {
     const Hand hand = dealtHand(kHandTop);
     HandPaintRequest request;

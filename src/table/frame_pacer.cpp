@@ -1,0 +1,55 @@
+#include "table/frame_pacer.h"
+
+#include <cmath>
+
+#include "platform/platform.h"
+#include "table/card_animation_rules.h"
+
+namespace quillan {
+
+FramePacer::FramePacer(Platform& platform, int32 animationDelay)
+    : platform_(&platform), frameMs_(frameMicrosForDelay(animationDelay) / 1000.0),
+      startMs_(platform.tickCount()) {}
+
+void FramePacer::frameDone() {
+    ++frames_;
+    if (frameMs_ <= 0) {
+        return;
+    }
+    const double due = static_cast<double>(startMs_) + static_cast<double>(frames_) * frameMs_;
+    const double remaining = due - static_cast<double>(platform_->tickCount());
+    if (remaining > 0) {
+        platform_->sleepMs(static_cast<int>(std::ceil(remaining)));
+    }
+}
+
+namespace {
+
+qint64 timedPass(Platform& platform, int32 delay, const std::function<void()>& frameWork) {
+    const qint64 start = platform.tickCount();
+    FramePacer pacer(platform, delay);
+    for (int f = 0; f < kCalibrationFrames; ++f) {
+        frameWork();
+        pacer.frameDone();
+    }
+    return platform.tickCount() - start;
+}
+
+} // namespace
+
+int32 calibrateAnimationDelay(Platform& platform, const std::function<void()>& frameWork) {
+    const qint64 bare = timedPass(platform, 0, frameWork);
+    if (bare >= kCalibrationTargetMs) {
+        return 0;
+    }
+    platform.doEvents();
+    const double workMicros = static_cast<double>(bare) * 1000.0 / kCalibrationFrames;
+    int32 delay = predictedCalibrationDelay(workMicros);
+    while (timedPass(platform, delay, frameWork) < kCalibrationTargetMs) {
+        delay += kCalibrationDelayStep;
+        platform.doEvents();
+    }
+    return delay;
+}
+
+} // namespace quillan

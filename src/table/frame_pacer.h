@@ -1,0 +1,36 @@
+#pragma once
+// Pacing of card animation frames. Each frame of a stored delay d lasts
+// frameMicrosForDelay(d); after drawing a frame the pacer sleeps (Platform::sleepMs, no
+// events, no spinning) until that frame's time is up, counted from the first frame, so a
+// move takes the same time on fast and slow machines. Delay 0 never sleeps.
+
+#include <QtGlobal>
+#include <functional>
+
+#include "common/int16.h"
+
+namespace quillan {
+
+class Platform;
+
+class FramePacer {
+  public:
+    FramePacer(Platform& platform, int32 animationDelay);
+
+    // Call after each frame has been shown.
+    void frameDone();
+
+  private:
+    Platform* platform_;
+    double frameMs_;
+    qint64 startMs_;
+    long frames_ = 0;
+};
+
+// InitAnimDelay's measurement: finds the smallest delay (a multiple of 10) for which
+// kCalibrationFrames runs of `frameWork`, paced, last at least kCalibrationTargetMs, letting
+// window events run between tries. The first try at delay 0 measures the drawing alone; the
+// search then starts at the delay that the frame length alone needs.
+int32 calibrateAnimationDelay(Platform& platform, const std::function<void()>& frameWork);
+
+} // namespace quillan

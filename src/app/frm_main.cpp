@@ -1,1 +1,71 @@
 #include "app/frm_main.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/table_widget.h"
+
+namespace quillan {
+
+namespace {
+constexpr int kTimer1Interval = 5000;
+} // namespace
+
+FrmMain::FrmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform) {
+    setWindowTitle(programTitle());
+    buildControls();
+    buildMenus();
+}
+
+FrmMain::~FrmMain() = default;
+
+void FrmMain::buildControls() {
+    ui.table = new TableWidget(*this);
+    ui.table->setMinimumSize(640, 480);
+    setCentralWidget(ui.table);
+
+    ui.lblStatus = new QLabel(ui.table);
+    ui.lblStatus->setAutoFillBackground(true);
+    ui.lblStatus->setIndent(6);
+    setStatusColour(0, 0, 0);
+
+    ui.Timer1 = new QTimer(this);
+    ui.Timer1->setInterval(kTimer1Interval);
+    connect(ui.Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+
+    ui.Frame1 = new QWidget(ui.table);
+    ui.cmdPlayAgain = new QPushButton(QStringLiteral("Play Again"), ui.Frame1);
+    connect(ui.cmdPlayAgain, &QPushButton::clicked, this, [this] { cmdPlayAgain_Click(); });
+    ui.Frame1->hide();
+
+    ui.picPokerLabels = new QWidget(ui.table);
+    auto* column = new QVBoxLayout(ui.picPokerLabels);
+    ui.pklblWinnings = new QLabel(QStringLiteral("0"), ui.picPokerLabels);
+    ui.pkLabelHands = new QLabel(QStringLiteral("0"), ui.picPokerLabels);
+    ui.pkLabelTimer = new QLabel(QStringLiteral("100"), ui.picPokerLabels);
+    column->addWidget(ui.pklblWinnings);
+    column->addWidget(ui.pkLabelHands);
+    column->addWidget(ui.pkLabelTimer);
+    ui.picPokerLabels->hide();
+}
+
+void FrmMain::reportError(const char* name, const char* description) noexcept {
+    try {
+        platform_.messageBox(QStringLiteral("Error  in  ") + QString::fromUtf8(name) +
+                                 QStringLiteral(" (  ") + QString::fromUtf8(description) +
+                                 QStringLiteral("  )"),
+                             programTitle());
+    } catch (...) {
+        // Nothing more can be shown; the procedure is left either way.
+    }
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+} // namespace quillan

@@ -1,2 +1,178 @@
 #pragma once
-// Placeholder until the main window lands.
+// The main window: it owns every piece of game state, the menus, the status line and the
+// table, and runs the program's procedures and event handlers. Member functions are
+// defined by subsystem in several files (app/, cards/, and later rummy/, poker/, table/...).
+
+#include <QMainWindow>
+#include <QPixmap>
+#include <QString>
+#include <array>
+#include <functional>
+
+#include "app/frm_main_state.h"
+#include "app/settings.h"
+#include "platform/card_library.h"
+#include "platform/platform.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTimer;
+
+namespace quillan {
+
+class TableWidget;
+
+inline constexpr int kBackgroundItems = 21;
+
+// The menu bar's items, named after their controls.
+struct MenuItems {
+    QMenu* mnuGame = nullptr;
+    QAction* mnuPlayRummy = nullptr;
+    QAction* mnuPoker = nullptr;
+    QAction* mnuExit = nullptr;
+    QMenu* mnuAction = nullptr;
+    QAction* mnuKnock = nullptr;
+    QAction* mnuPeek = nullptr;
+    QAction* mnuSortRank = nullptr;
+    QAction* mnuSortSuit = nullptr;
+    QAction* mnuStart = nullptr; // hidden unless the Action menu pops up over the table
+    QAction* mnuSavePosition = nullptr;
+    QMenu* mnuPreferences = nullptr;
+    QAction* mnuShowComputerHand = nullptr;
+    QAction* mnuWager = nullptr;
+    QAction* mnuHide = nullptr;
+    QMenu* mnuSelectBackground = nullptr;
+    std::array<QAction*, kBackgroundItems> mnuBackgoundSelected{};
+    QAction* mnuMoreOptions = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuContents = nullptr;
+    QAction* mnuAbout = nullptr;
+};
+
+// Controls of the window (all owned by Qt through their parent).
+struct Controls {
+    TableWidget* table = nullptr; // the client area
+    QLabel* lblStatus = nullptr;  // the status line
+    QTimer* Timer1 = nullptr;     // Video Poker countdown, 5000 ms
+    QWidget* Frame1 = nullptr;    // end-of-hand score panel
+    QPushButton* cmdPlayAgain = nullptr;
+    QWidget* picPokerLabels = nullptr; // Video Poker pay-table column
+    QLabel* pklblWinnings = nullptr;   // credit meter
+    QLabel* pkLabelHands = nullptr;    // perfect-play run
+    QLabel* pkLabelTimer = nullptr;    // its countdown
+    QPixmap thePic;                    // the current background picture
+    QPixmap picCustomBack;             // custom card back, when one is in use
+};
+
+class FrmMain : public QMainWindow {
+  public:
+    // `platform` must outlive the window.
+    explicit FrmMain(Platform& platform, QWidget* parent = nullptr);
+    ~FrmMain() override;
+
+    // ---- state (public: every part of the program works on it directly) ----
+    Settings settings;
+    CardState cards;
+    TurnFlags turn;
+    RummyState rummy;
+    Banks banks;
+    PokerState poker;
+    KeptFlags kept;
+    MenuItems menus;
+    Controls ui;
+    QString helpFile; // program folder + "/felton.hlp"
+    // Called as the last step of Form_Unload; the program sets it to quit the application.
+    std::function<void()> endProgram;
+
+    Platform& platform() { return platform_; }
+    CardLibrary& cardLibrary() { return cardLibrary_; }
+    QString programFolder() const { return platform_.programFolder(); }
+    static QString programTitle() { return QStringLiteral("Quillan"); }
+
+    // ---- error trap ----
+    // Runs `body`; an error shows "Error  in  <name> (  <description>  )" in an OK box
+    // with the program's title and the procedure is left. Nothing escapes.
+    template <typename Body> void trap(const char* name, Body&& body) noexcept {
+        try {
+            body();
+        } catch (const std::exception& e) {
+            reportError(name, e.what());
+        } catch (...) {
+            reportError(name, "Application-defined or object-defined error");
+        }
+    }
+    void reportError(const char* name, const char* description) noexcept;
+
+    // ---- start-up, load and unload (app/frm_main_load.cpp) ----
+    void GetCardHeight();
+    void Form_Load();
+    void FirstInit();
+    void Form_Unload();
+    void applyHideDesktop(); // start-up step 4: reads prfHideDesktop
+    bool isLoaded() const { return loaded_; }
+    bool isUnloaded() const { return unloaded_; }
+
+    // ---- games (app/frm_main_games.cpp) ----
+    void mnuPlayRummy_Click();
+    void mnuPoker_Click();
+    void mnuStart_Click();
+    void cmdPlayAgain_Click();
+    void mnuExit_Click();
+    void Timer1_Timer();
+
+    // ---- menus and status line ----
+    void fillBackgroundMenu();              // FirstInit step 3
+    void popUpActionMenu(const QPoint& at); // secondary click on the table
+    void ShowStatus(const QString& text);
+    // ---- cards/frm_main_shuffle.cpp ----
+    void shuffleCards();
+
+    // ---- steps that belong to the table, Gin Rummy, Video Poker and score parts ----
+    // (app/frm_main_stand_ins.cpp holds their present minimal forms)
+    void layoutTable();                             // FirstInit step 1, sizes of card places
+    void loadTablePicture(const QString& fileName); // Form_Load step 3
+    void LoadBackGroundPic(const QString& fileName);
+    void resetGraphics();
+    void DealGraphics();
+    void DrawDealDeck();
+    void showDealPile(bool visible);     // the four picDeal pictures
+    void showHandPictures(bool visible); // picPlayerHand, picComputerHand
+    void refreshHandPictures();          // the two hands and drawn-card places
+    void InitAnimDelay();
+    void colourOutlineShapes(); // Shape1..3 in prfCardOutlineColor
+    void initPokerScreen();
+    void mnuSortRank_Click();
+    void analyseHand(Hand& hand);
+    void ComputerTurn();
+    void showChampionCaption(); // mnuPlayRummy_Click step 13
+    void readScoreFile();       // stats.dat at load
+    void RecordTopScores();
+    void showDesktopCover();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildControls();
+    void buildMenus();
+    void buildGameMenu();
+    void buildActionMenu();
+    void buildPreferencesMenu();
+    void buildHelpMenu();
+    void loadSettings();
+    void loadCustomBacks();
+    void saveSettings();
+    void setCardGeometry();
+    void setStatusColour(int red, int green, int blue);
+    void decideOpener();
+    void evaluateDealtHands();
+
+    Platform& platform_;
+    CardLibrary cardLibrary_;
+    bool loaded_ = false;
+    bool unloaded_ = false;
+};
+
+} // namespace quillan

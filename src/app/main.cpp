@@ -1,6 +1,50 @@
+// Start-up: the splash for three seconds while the main window loads, then the table.
 #include <QApplication>
+#include <QScreen>
+
+#include "app/frm_main.h"
+#include "app/splash_window.h"
+#include "platform/qt_platform.h"
+
+namespace {
+
+constexpr int kSplashMs = 3000;
+
+// A player never sees Qt's diagnostics on the console.
+void quietMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+void centre(QWidget& widget) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        widget.move(screen->availableGeometry().center() - widget.rect().center());
+    }
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    qInstallMessageHandler(quietMessages);
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Quillan"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    quillan::QtPlatform platform(QApplication::applicationDirPath());
+    quillan::FrmMain window(platform);
+    window.helpFile = platform.programFolder() + QStringLiteral("/felton.hlp");
+    window.endProgram = [] { QCoreApplication::quit(); };
+
+    quillan::SplashWindow splash;
+    centre(splash);
+    splash.show();
+    platform.doEvents();
+    window.GetCardHeight();
+    platform.shortDelay(kSplashMs);
+    window.applyHideDesktop();
+    splash.close();
+    if (window.isUnloaded()) {
+        return 0;
+    }
+    if (!window.isVisible()) {
+        window.show();
+    }
+    return QApplication::exec();
 }

@@ -53,6 +53,9 @@ QString FakePlatform::registryRead(const QString&, const QString&, const QString
 
 void FakePlatform::shortDelay(int ms) {
     ++delayCalls;
+    if (onDelay) {
+        onDelay(ms);
+    }
     if (ms > 0) {
         clockMs += ms;
     }

@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <map>
 #include <random>
 
@@ -56,6 +57,7 @@ class FakePlatform : public Platform {
     qint64 clockMs = 1000;
     int reseeds = 0;
     int delayCalls = 0;
+    std::function<void(int)> onDelay; // called with the length of every shortDelay
 
   private:
     QString folder_;

@@ -1,0 +1,140 @@
+// Switching between the two games, starting a Gin Rummy hand, and the Video Poker timer.
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/frm_main.h"
+#include "app/text_number_rules.h"
+
+namespace quillan {
+
+void FrmMain::mnuPlayRummy_Click() {
+    trap("mnuPlayRummy_Click", [&] {
+        if (isSet(settings.prfOpQN)) {
+            rummy.MAXDEADWOOD = 0;
+        } else if (isSet(settings.prfOpStandard)) {
+            rummy.MAXDEADWOOD = 10;
+        }
+        if (isSet(poker.pokerBusy)) {
+            return;
+        }
+        turn.dealInProgress = kTrue;
+        ui.Timer1->stop();
+        cards.rejectPile.reset();
+        rummy.playerUnmatched.reset();
+        rummy.computerUnmatched.reset();
+        rummy.peekCount = 0;
+        for (QAction* item :
+             {menus.mnuPeek, menus.mnuShowComputerHand, menus.mnuSortRank, menus.mnuSortSuit}) {
+            item->setEnabled(true);
+        }
+        showDealPile(false);
+        turn.dealPending = kTrue;
+        ui.picPokerLabels->hide();
+        ui.Frame1->hide();
+        settings.isPoker = kFalse;
+        if (!isVisible()) {
+            show();
+        }
+        shuffleCards();
+        LoadBackGroundPic(QString::fromStdString(settings.prfQNBackground));
+        if (isSet(settings.prfQNAutoSort)) {
+            mnuSortRank_Click();
+        }
+        for (QAction* item : menus.mnuBackgoundSelected) {
+            if (item->text().startsWith(QStringLiteral("vpw"))) {
+                item->setVisible(false);
+            }
+        }
+        showDealPile(true);
+        evaluateDealtHands();
+        if (isSet(settings.prfQNAutoSort)) {
+            mnuSortRank_Click();
+        }
+        showChampionCaption();
+        decideOpener();
+    });
+}
+
+// Both analyses start from the dealt hands; the computer's is run as the computer.
+void FrmMain::evaluateDealtHands() {
+    const auto copyHand = [](const Hand& hand, Pile& list) {
+        list.resizeKeep(Hand::upperBound());
+        for (long i = 0; i <= Hand::upperBound(); ++i) {
+            list[i] = hand[i];
+        }
+    };
+    copyHand(cards.handComputer, rummy.computerUnmatched);
+    copyHand(cards.handplayer, rummy.playerUnmatched);
+    turn.computerTurn = kFalse;
+    analyseHand(cards.handplayer);
+    turn.computerTurn = kTrue;
+    analyseHand(cards.handComputer);
+    turn.computerTurn = kFalse;
+}
+
+// The player opens the first hand after start-up; then the opener alternates.
+void FrmMain::decideOpener() {
+    if (!isSet(kept.playerStartsNext)) {
+        ShowStatus(QStringLiteral("Click the Deck or Reject stack.."));
+        kept.playerStartsNext = kTrue;
+    } else {
+        turn.computerTurn = kTrue;
+        ShowStatus(QStringLiteral("Computer turn to start.."));
+        ComputerTurn();
+        kept.playerStartsNext = kFalse;
+    }
+}
+
+void FrmMain::mnuPoker_Click() {
+    trap("mnuPoker_Click", [&] {
+        ui.Frame1->hide();
+        initPokerScreen();
+    });
+}
+
+void FrmMain::mnuStart_Click() {
+    trap("mnuStart_Click", [&] {
+        turn.dealPending = kTrue;
+        if (isSet(settings.isPoker)) {
+            mnuPoker_Click();
+        } else {
+            cards.rejectPile.reset();
+            mnuPlayRummy_Click();
+        }
+    });
+}
+
+void FrmMain::cmdPlayAgain_Click() {
+    trap("cmdPlayAgain_Click", [&] {
+        ui.Frame1->hide();
+        mnuPlayRummy_Click();
+    });
+}
+
+void FrmMain::mnuExit_Click() {
+    trap("mnuExit_Click", [&] { close(); });
+}
+
+void FrmMain::Timer1_Timer() {
+    trap("Timer1_Timer", [&] {
+        const int16 left = sub16(int16FromLabelText(ui.pkLabelTimer->text().toStdString()), 1);
+        ui.pkLabelTimer->setText(QString::number(left));
+        if (left == 98) {
+            ShowStatus(QStringLiteral("Click the Deck to deal"));
+        }
+        if (left <= 0) {
+            ui.pkLabelTimer->setText(QStringLiteral("100"));
+            const int16 run = int16FromLabelText(ui.pkLabelHands->text().toStdString());
+            if (run > settings.prfvidPokPerfPlay) {
+                settings.prfvidPokPerfPlay = run;
+                RecordTopScores();
+            }
+            ui.pkLabelHands->setText(QStringLiteral("0"));
+            settings.prfvidPokPerfPlay = 0;
+        }
+    });
+}
+
+} // namespace quillan

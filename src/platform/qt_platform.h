@@ -1,0 +1,50 @@
+#pragma once
+// The Platform of the running program: Qt dialogs, an INI settings store, the X server's
+// pointer mapping for the mouse question, the system clock, local event loops for waits,
+// QSoundEffect for sound cues and a clock-mixed random generator.
+
+#include <QSettings>
+#include <memory>
+
+#include "platform/platform.h"
+#include "platform/random_source.h"
+#include "platform/sound_player.h"
+
+namespace quillan {
+
+class QtPlatform : public Platform {
+  public:
+    explicit QtPlatform(QString programFolder);
+    ~QtPlatform() override;
+
+    QString programFolder() const override { return folder_; }
+    void messageBox(const QString& text, const QString& title) override;
+    bool askYesNo(const QString& text, const QString& title) override;
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
+    std::optional<QColor> chooseColour(const QColor& initial) override;
+    void showHelp(const QString& helpFile) override;
+    void playSound(const QString& path) override;
+    QString readSetting(const QString& key, const QString& defaultText) override;
+    void writeSetting(const QString& key, const QString& text) override;
+    QString registryRead(const QString& root, const QString& keyPath, const QString& valueName,
+                         const QString& typeLetter, const QString& defaultValue) override;
+    qint64 tickCount() const override;
+    double timeOfDay() const override;
+    void shortDelay(int ms) override;
+    void doEvents() override;
+    void sleepMs(int ms) override;
+    float rnd() override { return random_.next(); }
+    void randomize() override;
+
+    // Where the settings are stored (for messages and tests).
+    QString settingsFile() const { return store_.fileName(); }
+
+  private:
+    QString folder_;
+    QSettings store_;
+    RandomSource random_;
+    std::unique_ptr<SoundPlayer> sound_;
+};
+
+} // namespace quillan

@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# End to end: the real program in an X server with an empty home folder. The main window
+# must appear with its menu bar, Game > Exit must close it, and the settings file must then
+# hold every key with its default. Needs Xvfb and xdotool (scripts/install-deps.sh).
+set -euo pipefail
+
+program="$1"
+for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
+done
+
+work="$(mktemp -d)"
+cleanup() {
+    [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
+    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A free display number.
+display=99
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
+    display=$((display + 1))
+done
+Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=":$display"
+for _ in $(seq 50); do
+    xdotool getmouselocation >/dev/null 2>&1 && break
+    sleep 0.1
+done
+
+mkdir -p "$work/home"
+HOME="$work/home" XDG_CONFIG_HOME="" QT_QPA_PLATFORM=xcb \
+    "$program" >"$work/stdout" 2>"$work/stderr" &
+app_pid=$!
+
+# The main window (the splash goes after three seconds).
+window=""
+for _ in $(seq 150); do
+    window="$(xdotool search --onlyvisible --name '^Quillan$' 2>/dev/null | head -n1 || true)"
+    [ -n "$window" ] && [ "$(xdotool search --onlyvisible --class quillan 2>/dev/null | wc -l)" -eq 1 ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || { echo "the main window did not appear"; exit 1; }
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[ "$WIDTH" -ge 640 ] || { echo "window only $WIDTH pixels wide"; exit 1; }
+
+# Alt+G opens the Game menu: a new pop-up window of the program appears.
+xdotool windowfocus --sync "$window"
+before="$(xdotool search --onlyvisible --class quillan | wc -l)"
+xdotool key --clearmodifiers alt+g
+opened=0
+for _ in $(seq 30); do
+    now="$(xdotool search --onlyvisible --class quillan | wc -l)"
+    [ "$now" -gt "$before" ] && { opened=1; break; }
+    sleep 0.1
+done
+[ "$opened" -eq 1 ] || { echo "the Game menu did not open from the menu bar"; exit 1; }
+
+# E&xit.
+xdotool key x
+for _ in $(seq 100); do
+    kill -0 "$app_pid" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$app_pid" 2>/dev/null; then
+    echo "Game > Exit did not close the program"
+    exit 1
+fi
+wait "$app_pid" || { echo "the program failed"; exit 1; }
+app_pid=""
+
+if [ -s "$work/stdout" ] || [ -s "$work/stderr" ]; then
+    echo "the program printed on the console:"
+    cat "$work/stdout" "$work/stderr"
+    exit 1
+fi
+
+ini="$work/home/.config/Quillan/Quillan.ini"
+[ -f "$ini" ] || { echo "no settings file at $ini"; exit 1; }
+expected=(
+    "isPoker=True" "prfAnimation=True" "prfAnimationDelay=-1" "prfCardOutlineColor=65280"
+    "prfCardSpace=16" "prfHideDesktop=False" "prfIsPKCustomCardBack=False"
+    "prfIsQNCustomCardBack=False" "prfOpOklahoma=False" "prfOpQN=False" "prfOpStandard=True"
+    "prfPKBackFace=65" "prfPKBackground=vpwood.jpg" "prfPokerAutoDeal=False"
+    "prfQNAutoSort=True" "prfQNBackFace=54" "prfQNBackground=vangogh.jpg" "prfQNScores=True"
+    "prfScrollVal=0" "prfShowHide=True" "prfShowPokerPlay=False" "prfSound=True"
+    "prfMouseRightLeft%20=0"
+)
+grep -qx '\[Preferences\]' "$ini" || { echo "no [Preferences] section"; cat "$ini"; exit 1; }
+for line in "${expected[@]}"; do
+    grep -qxF "$line" "$ini" || { echo "missing: $line"; cat "$ini"; exit 1; }
+done
+keys="$(grep -c '=' "$ini")"
+[ "$keys" -eq "${#expected[@]}" ] || { echo "expected ${#expected[@]} keys, found $keys"; cat "$ini"; exit 1; }
+echo "ok"

@@ -97,11 +97,3 @@ TEST(PokerLadder, CaptionsAndKeeps) {
     EXPECT_EQ(CardsToHand(-3), 0);
     EXPECT_EQ(CardsToHand(300), 0);
 }
-
-TEST(PokerLadder, RestingColumnAlternates) {
-    EXPECT_EQ(restingLabelLook(0).back, 0x808080u);
-    EXPECT_EQ(restingLabelLook(0).text, 0xFFFFFFu);
-    EXPECT_FALSE(restingLabelLook(20).systemText);
-    EXPECT_EQ(restingLabelLook(1).back, 0xE0E0E0u);
-    EXPECT_TRUE(restingLabelLook(19).systemText);
-}

@@ -4,11 +4,11 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "app/file_exists.h"
 #include "app/frm_main.h"
 #include "app/settings_rules.h"
 #include "app/text_number_rules.h"
 #include "common/rounding.h"
+#include "table/program_files.h"
 
 namespace quillan {
 
@@ -35,11 +35,12 @@ void FrmMain::Form_Load() {
             isSet(settings.isPoker) ? settings.prfPKBackground : settings.prfQNBackground));
         readScoreFile();
         setCardGeometry();
-        if (settings.prfAnimationDelay < 0) {
-            InitAnimDelay();
-        }
+        table.needAnimCalibration = toFlag(settings.prfAnimationDelay < 0);
         colourOutlineShapes();
         FirstInit();
+        if (isSet(table.needAnimCalibration)) {
+            InitAnimDelay();
+        }
     });
 }
 
@@ -65,7 +66,7 @@ void FrmMain::loadCustomBacks() {
         if (isSet(flag) && !name.empty() && FileExists(path)) {
             QPixmap picture;
             if (picture.load(path)) {
-                ui.picCustomBack = picture;
+                table.picCustomBack = picture;
             }
         }
     };

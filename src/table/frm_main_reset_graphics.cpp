@@ -83,13 +83,16 @@ void FrmMain::stampEmptyPlaces() {
     paintEmptyPlaceMark(s.picAnimate.picture(), cardLibrary_);
     const QPixmap& mark = s.picAnimate.picture();
     QPixmap& win = ui.table->windowImage();
-    for (const Surface* place : {&s.picPlayerDraw, &s.picReject, &s.picComputerDraw}) {
-        stampEmptyPlaceMark(win, place->pos(), mark);
-    }
+    // Each game marks only its own places: in Video Poker the Gin Rummy places would
+    // show through under the poker cards.
     if (isSet(settings.isPoker)) {
         for (Surface& card : s.picPoker) {
             stampEmptyPlaceMark(win, card.pos(), mark);
             card.hide();
+        }
+    } else {
+        for (const Surface* place : {&s.picPlayerDraw, &s.picReject, &s.picComputerDraw}) {
+            stampEmptyPlaceMark(win, place->pos(), mark);
         }
     }
     stampEmptyPlaceMark(s.picPlayerDrawBack.picture(), QPoint(0, 0), mark);

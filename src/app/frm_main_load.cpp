@@ -4,11 +4,11 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "app/file_exists.h"
 #include "app/frm_main.h"
 #include "app/settings_rules.h"
 #include "app/text_number_rules.h"
 #include "common/rounding.h"
+#include "table/program_files.h"
 
 namespace quillan {
 

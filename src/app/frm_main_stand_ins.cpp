@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "app/file_exists.h"
 #include "app/frm_main.h"
 #include "app/table_widget.h"
+#include "table/program_files.h"
 
 namespace quillan {
 

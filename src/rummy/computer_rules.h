@@ -1,0 +1,42 @@
+#pragma once
+// The computer opponent's choices, all from the keep values and the knock test of the hand
+// analysis: whether to take the reject card, which card to throw, whether to knock or go
+// gin, and the swap that arranges its melds at the left of its hand.
+
+#include "rummy/hand_analysis_rules.h"
+
+namespace quillan {
+
+// ComputerTurn step 5. `hand` is handComputer after analysing it with the reject card in
+// slot 10: the card is taken exactly when the smallest keep value of slots 0..9 (capped at
+// 10) is strictly below slot 10's; on equal usefulness the computer draws.
+bool computerTakesReject(std::span<const CardSlot> hand);
+
+// ComputerTurn step 6: the slot (0..10) the computer throws. The first slot with the smallest
+// keep value below 10; then, among all slots with that keep value, the one of highest rank (a
+// later slot wins only with a strictly higher rank). With no keep value below 10 the same rank
+// rule runs over the slots of keep value 10, starting at slot 0.
+int chooseComputerDiscard(std::span<const CardSlot> hand);
+
+enum class ComputerAction {
+    Continue, // no knock: the turn goes on with the discard
+    Knock,    // "Computer Knocks": throw discardCandidate, score a computer knock
+    Gin,      // "Computer Knocks Gin": nothing is thrown, score a computer gin
+};
+
+// What the computer does after an analysis of its eleven cards. It knocks at the first chance:
+// the analysis allows it (computerMayKnock, see HandAnalysis) and the hand is knockable. Gin is
+// only a three-3-card-meld gin; a gin of order 2 is played as a knock with deadwood 0.
+ComputerAction computerKnockAction(const HandAnalysis& analysis, int16 maxDeadwood);
+
+// arrangeCompletedCards without the drawing: the slot (searched from 0 among the occupied
+// slots) holding `cardvalue` and slot `target` exchange their cards and keep values; the
+// position fields stay with the slots. Returns the slot the card came from, or -1 when it is
+// not in the hand (nothing changes). The window then redraws slots 0..9 in groups of 3, 3, 4
+// (layout334, cards/hand_sort_rules.h), face down when prfShowHide is -1.
+int arrangeCompletedCards(std::span<CardSlot> hand, int16 cardvalue, int target);
+
+// Applies every meld move of an analysis in order.
+void applyMeldMoves(std::span<CardSlot> hand, const HandAnalysis& analysis);
+
+} // namespace quillan

@@ -49,10 +49,11 @@ int arrangeCompletedCards(std::span<CardSlot> hand, int16 cardvalue, int target)
     if (target < 0 || static_cast<size_t>(target) >= hand.size()) {
         raiseSubscriptOutOfRange();
     }
-    const auto it = std::find_if(hand.begin(), hand.end(), [cardvalue](const CardSlot& c) {
+    const auto held = hand.first(std::min<size_t>(hand.size(), 10));
+    const auto it = std::find_if(held.begin(), held.end(), [cardvalue](const CardSlot& c) {
         return c.rank > 0 && c.cardvalue == cardvalue;
     });
-    if (it == hand.end()) {
+    if (it == held.end()) {
         return -1;
     }
     CardSlot& from = *it;
@@ -61,7 +62,7 @@ int arrangeCompletedCards(std::span<CardSlot> hand, int16 cardvalue, int target)
     std::swap(from.rank, to.rank);
     std::swap(from.suit, to.suit);
     std::swap(from.keepValue, to.keepValue);
-    return static_cast<int>(it - hand.begin());
+    return static_cast<int>(it - held.begin());
 }
 
 void applyMeldMoves(std::span<CardSlot> hand, const HandAnalysis& analysis) {

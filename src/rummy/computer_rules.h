@@ -29,10 +29,12 @@ enum class ComputerAction {
 // only a three-3-card-meld gin; a gin of order 2 is played as a knock with deadwood 0.
 ComputerAction computerKnockAction(const HandAnalysis& analysis, int16 maxDeadwood);
 
-// arrangeCompletedCards without the drawing: the slot (searched from 0 among the occupied
-// slots) holding `cardvalue` and slot `target` exchange their cards and keep values; the
-// position fields stay with the slots. Returns the slot the card came from, or -1 when it is
-// not in the hand (nothing changes). The window then redraws slots 0..9 in groups of 3, 3, 4
+// arrangeCompletedCards without the drawing: the slot among the ten held cards (slots 0..9,
+// searched from 0) holding `cardvalue` and slot `target` exchange their cards and keep values;
+// the position fields stay with the slots. The card in slot 10 is never moved: while the
+// computer judges the reject card, slot 10 is overwritten right after the analysis, and a card
+// swapped into it would be lost. Returns the slot the card came from, or -1 when it is not
+// among slots 0..9 (nothing changes). The window then redraws slots 0..9 in groups of 3, 3, 4
 // (layout334, cards/hand_sort_rules.h), face down when prfShowHide is -1.
 int arrangeCompletedCards(std::span<CardSlot> hand, int16 cardvalue, int target);
 

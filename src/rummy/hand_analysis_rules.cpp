@@ -1,5 +1,8 @@
 #include "rummy/hand_analysis_rules.h"
 
+#include <bit>
+
+#include "rummy/meld_mask_rules.h"
 #include "rummy/meld_rules.h"
 
 namespace quillan {
@@ -33,46 +36,56 @@ constexpr std::array<Combination, 4> kTwoThreeMelds{
 constexpr std::array<Combination, 1> kFiveRun{{{1, {R5}}}};
 constexpr std::array<Combination, 2> kOneFourMeld{{{1, {R4}}, {1, {S4}}}};
 
-// Melds found by one combination and the cards left beside them.
+// Melds found by one combination and the cards left beside them, as card masks.
 struct Split {
     int meldCount = 0;
-    std::array<CardList, 3> melds{};
-    CardList rest;
+    std::array<CardMask, 3> melds{};
+    std::array<MeldKind, 3> kinds{};
+    CardMask rest = 0;
 };
 
-bool find(Finder f, const CardList& cards, CardList& meld, CardList& rest, bool highFirst) {
+CardMask find(const MaskHand& hand, Finder f, CardMask cards, bool highFirst) {
     switch (f) {
     case Finder::Set3:
-        return checkfor333rank(cards, meld, rest, highFirst);
+        return hand.findSet(cards, 3, highFirst);
     case Finder::Set4:
-        return check4forrankset(cards, meld, rest, highFirst);
+        return hand.findSet(cards, 4, highFirst);
     case Finder::Run3:
-        return checkfor3run(cards, meld, rest, highFirst);
+        return MaskHand::findRun(cards, 3, highFirst);
     case Finder::Run4:
-        return check4forrun(cards, meld, rest, highFirst);
+        return MaskHand::findRun(cards, 4, highFirst);
     case Finder::Run5:
-        return check5forrun(cards, meld, rest, highFirst);
+        return MaskHand::findRun(cards, 5, highFirst);
     }
-    return false;
+    return 0;
 }
 
 // Runs the finders of one combination, each on the rest left by the one before.
-bool search(const CardList& sorted, const Combination& combo, bool highFirst, Split& out) {
+bool search(const MaskHand& hand, const Combination& combo, bool highFirst, Split& out) {
     out.meldCount = combo.size;
-    CardList current = sorted;
-    for (int i = 0; i < combo.size; ++i) {
-        if (!find(combo.finders[static_cast<size_t>(i)], current, out.melds[static_cast<size_t>(i)],
-                  out.rest, highFirst)) {
+    CardMask current = hand.all();
+    for (size_t i = 0; i < static_cast<size_t>(combo.size); ++i) {
+        const Finder f = combo.finders[i];
+        const CardMask meld = find(hand, f, current, highFirst);
+        if (meld == 0) {
             return false;
         }
-        current = out.rest;
+        out.melds[i] = meld;
+        out.kinds[i] = f == Finder::Set3 || f == Finder::Set4 ? MeldKind::Set : MeldKind::Run;
+        current &= ~meld;
     }
+    out.rest = current;
     return true;
+}
+
+CardList meldList(const MaskHand& hand, const Split& split, size_t i) {
+    return static_cast<int>(i) < split.meldCount ? hand.meldOf(split.melds[i], split.kinds[i])
+                                                 : CardList{};
 }
 
 // High-first pass, then low-first pass; in each the combinations in order. First found wins.
 template <size_t N>
-bool firstFound(const CardList& sorted, const std::array<Combination, N>& combos, Split& out) {
+bool firstFound(const MaskHand& sorted, const std::array<Combination, N>& combos, Split& out) {
     for (bool highFirst : {true, false}) {
         for (const Combination& combo : combos) {
             if (search(sorted, combo, highFirst, out)) {
@@ -85,7 +98,7 @@ bool firstFound(const CardList& sorted, const std::array<Combination, N>& combos
 
 // Three 3-card melds: each combination high-first then low-first (three sets high-first
 // only); every split found is tested for gin; the first gin split, else the last split found.
-bool findThreeMelds(const CardList& sorted, Split& out, bool& gin) {
+bool findThreeMelds(const MaskHand& sorted, Split& out, bool& gin) {
     bool found = false;
     Split split;
     for (size_t c = 0; c < kThreeMelds.size(); ++c) {
@@ -98,7 +111,8 @@ bool findThreeMelds(const CardList& sorted, Split& out, bool& gin) {
             }
             found = true;
             out = split;
-            if (checkforgin(split.melds[0], split.melds[1], split.melds[2], split.rest)) {
+            if (checkforgin(meldList(sorted, split, 0), meldList(sorted, split, 1),
+                            meldList(sorted, split, 2), sorted.listOf(split.rest))) {
                 gin = true;
                 return true;
             }
@@ -110,7 +124,7 @@ bool findThreeMelds(const CardList& sorted, Split& out, bool& gin) {
 // Two 3-card melds in a ten-card hand: a set-and-set is chosen whenever found; another
 // combination only when its deadwood is strictly below the bound, and one that is not ends
 // the search (its own split is the result when nothing was chosen before).
-bool findTwoThreeMeldsTen(const CardList& sorted, Split& out) {
+bool findTwoThreeMeldsTen(const MaskHand& sorted, Split& out) {
     bool chosen = false;
     size_t chosenCombo = 0;
     bool chosenHigh = true;
@@ -121,7 +135,7 @@ bool findTwoThreeMeldsTen(const CardList& sorted, Split& out) {
             if (!search(sorted, kTwoThreeMelds[c], highFirst, split)) {
                 continue;
             }
-            const int16 deadwood = countDeadwood(split.rest);
+            const int16 deadwood = MaskHand::deadwoodOf(split.rest);
             if (c == 0 || deadwood < bound) {
                 chosen = true;
                 chosenCombo = c;
@@ -141,12 +155,12 @@ bool findTwoThreeMeldsTen(const CardList& sorted, Split& out) {
 
 // One 3-card meld: the run is looked for first; a set replaces it only when the cards left
 // beside the set count strictly less.
-bool findOneThreeMeld(const CardList& sorted, Split& out) {
+bool findOneThreeMeld(const MaskHand& sorted, Split& out) {
     Split run;
     Split set;
     const bool haveRun = search(sorted, {1, {R3}}, true, run);
     const bool haveSet = search(sorted, {1, {S3}}, true, set);
-    if (haveSet && (!haveRun || countDeadwood(set.rest) < countDeadwood(run.rest))) {
+    if (haveSet && (!haveRun || MaskHand::deadwoodOf(set.rest) < MaskHand::deadwoodOf(run.rest))) {
         out = set;
         return true;
     }
@@ -157,10 +171,10 @@ bool findOneThreeMeld(const CardList& sorted, Split& out) {
     return false;
 }
 
-bool unmatchedExtendsRun(const Split& split) {
-    for (const CardSlot& card : split.rest) {
-        for (int m = 0; m < split.meldCount; ++m) {
-            if (extendsRun(split.melds[static_cast<size_t>(m)], card)) {
+bool unmatchedExtendsRun(const MaskHand& hand, const Split& split) {
+    for (const CardSlot& card : hand.listOf(split.rest)) {
+        for (size_t m = 0; m < static_cast<size_t>(split.meldCount); ++m) {
+            if (split.kinds[m] == MeldKind::Run && extendsRun(meldList(hand, split, m), card)) {
                 return true;
             }
         }
@@ -208,19 +222,21 @@ void planMeldMoves(HandAnalysis& a, const AnalysisInput& input) {
 }
 
 HandAnalysis complete(int16 shape, const Split& split, bool gin, std::span<const CardSlot> hand,
-                      const CardList& sorted, const AnalysisInput& input) {
+                      const MaskHand& sorted, const AnalysisInput& input) {
     HandAnalysis a;
     a.shape = shape;
     a.gin = gin;
     a.computerMayKnock = input.computerMayKnock;
     if (shape == 0) {
-        a.unmatched = sorted;
+        a.unmatched = sorted.listOf(sorted.all());
     } else {
         a.meldCount = split.meldCount;
-        a.melds = split.melds;
-        a.unmatched = split.rest;
+        for (size_t i = 0; i < a.melds.size(); ++i) {
+            a.melds[i] = meldList(sorted, split, i);
+        }
+        a.unmatched = sorted.listOf(split.rest);
     }
-    const bool tenCards = sorted.size() <= 10;
+    const bool tenCards = std::popcount(sorted.all()) <= 10;
     if (!a.unmatched.empty()) {
         a.discardCandidate = a.unmatched.back();
     }
@@ -251,15 +267,15 @@ HandAnalysis analyseHand(std::span<const CardSlot> hand, const AnalysisInput& in
     if (hand.size() > static_cast<size_t>(CardList::kCapacity)) {
         raiseSubscriptOutOfRange();
     }
-    const CardList sorted = sortedByRank(hand);
-    const bool tenCards = sorted.size() <= 10;
+    const MaskHand sorted(sortedByRank(hand).span());
+    const bool tenCards = std::popcount(sorted.all()) <= 10;
     Split split;
     bool gin = false;
     if (findThreeMelds(sorted, split, gin)) {
         return complete(1, split, gin, hand, sorted, input);
     }
     if (firstFound(sorted, kFiveRunFourMeld, split)) {
-        gin = isRunMeld(split.melds[1]) && unmatchedExtendsRun(split);
+        gin = split.kinds[1] == MeldKind::Run && unmatchedExtendsRun(sorted, split);
         return complete(2, split, gin, hand, sorted, input);
     }
     if (firstFound(sorted, kFiveRunThreeMeld, split)) {

@@ -2,85 +2,25 @@
 
 #include <array>
 
+#include "rummy/meld_mask_rules.h"
+
 namespace quillan {
 
 namespace {
 
-// Every card of `cards` whose cardvalue is not in `meld`, in input order.
-void fillRest(const CardList& cards, const CardList& meld, CardList& rest) {
-    rest.clear();
-    for (const CardSlot& c : cards) {
-        if (!meld.holds(c.cardvalue)) {
-            rest.push(c);
-        }
-    }
-}
-
-bool findSet(const CardList& cards, CardList& meld, CardList& rest, bool highFirst, int k) {
+bool findMeld(const CardList& cards, CardList& meld, CardList& rest, bool highFirst, int k,
+              MeldKind kind) {
+    const MaskHand hand(cards.span());
+    const CardMask found = kind == MeldKind::Set ? hand.findSet(hand.all(), k, highFirst)
+                                                 : MaskHand::findRun(hand.all(), k, highFirst);
     meld.clear();
     rest.clear();
-    std::array<int, 14> count{};
-    for (const CardSlot& c : cards) {
-        if (c.rank >= 1 && c.rank <= 13) {
-            ++count[static_cast<size_t>(c.rank)];
-        }
+    if (found == 0) {
+        return false;
     }
-    for (int step = 0; step < 13; ++step) {
-        const int rank = highFirst ? 13 - step : 1 + step;
-        if (count[static_cast<size_t>(rank)] < k) {
-            continue;
-        }
-        for (const CardSlot& c : cards) {
-            if (c.rank == rank && meld.size() < k) {
-                meld.push(c);
-            }
-        }
-        fillRest(cards, meld, rest);
-        return true;
-    }
-    return false;
-}
-
-// Copies the window of k cards starting at `first` of the suit list; 3-card runs lowest card
-// first, longer runs highest card first.
-void copyRun(const CardList& suitCards, int first, int k, CardList& meld) {
-    meld.clear();
-    for (int i = 0; i < k; ++i) {
-        meld.push(suitCards[k == 3 ? first + i : first + k - 1 - i]);
-    }
-}
-
-bool windowRises(const CardList& suitCards, int first, int k) {
-    for (int i = 1; i < k; ++i) {
-        if (suitCards[first + i].rank != suitCards[first + i - 1].rank + 1) {
-            return false;
-        }
-    }
+    meld = hand.meldOf(found, kind);
+    rest = hand.listOf(hand.all() & ~found);
     return true;
-}
-
-bool findRun(const CardList& cards, CardList& meld, CardList& rest, bool highFirst, int k) {
-    meld.clear();
-    rest.clear();
-    std::array<CardList, 4> bySuit;
-    for (const CardSlot& c : cards) {
-        if (c.rank >= 1 && c.suit >= 0 && c.suit <= 3) {
-            bySuit[static_cast<size_t>(c.suit)].push(c);
-        }
-    }
-    for (int step = 0; step < 4; ++step) {
-        const CardList& suitCards = bySuit[static_cast<size_t>(highFirst ? 3 - step : step)];
-        const int windows = suitCards.size() - k + 1;
-        for (int w = 0; w < windows; ++w) {
-            const int first = highFirst ? windows - 1 - w : w;
-            if (windowRises(suitCards, first, k)) {
-                copyRun(suitCards, first, k, meld);
-                fillRest(cards, meld, rest);
-                return true;
-            }
-        }
-    }
-    return false;
 }
 
 bool restExtendsSet(const CardList& meld, const CardList& rest) {
@@ -140,23 +80,23 @@ bool isRunMeld(const CardList& meld) {
 }
 
 bool checkfor333rank(const CardList& cards, CardList& meld, CardList& rest, bool highFirst) {
-    return findSet(cards, meld, rest, highFirst, 3);
+    return findMeld(cards, meld, rest, highFirst, 3, MeldKind::Set);
 }
 
 bool check4forrankset(const CardList& cards, CardList& meld, CardList& rest, bool highFirst) {
-    return findSet(cards, meld, rest, highFirst, 4);
+    return findMeld(cards, meld, rest, highFirst, 4, MeldKind::Set);
 }
 
 bool checkfor3run(const CardList& cards, CardList& meld, CardList& rest, bool highFirst) {
-    return findRun(cards, meld, rest, highFirst, 3);
+    return findMeld(cards, meld, rest, highFirst, 3, MeldKind::Run);
 }
 
 bool check4forrun(const CardList& cards, CardList& meld, CardList& rest, bool highFirst) {
-    return findRun(cards, meld, rest, highFirst, 4);
+    return findMeld(cards, meld, rest, highFirst, 4, MeldKind::Run);
 }
 
 bool check5forrun(const CardList& cards, CardList& meld, CardList& rest, bool highFirst) {
-    return findRun(cards, meld, rest, highFirst, 5);
+    return findMeld(cards, meld, rest, highFirst, 5, MeldKind::Run);
 }
 
 bool checkforgin(const CardList& m1, const CardList& m2, const CardList& m3, const CardList& rest) {

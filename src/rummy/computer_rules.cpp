@@ -65,6 +65,28 @@ int arrangeCompletedCards(std::span<CardSlot> hand, int16 cardvalue, int target)
     return static_cast<int>(it - held.begin());
 }
 
+void applyComputerAnalysis(Hand& handComputer, const HandAnalysis& analysis, int analysedSlots) {
+    if (analysis.keepValuesSet) {
+        for (int i = 0; i < std::min(analysedSlots, 11); ++i) {
+            handComputer[i].keepValue = analysis.keepValues[static_cast<size_t>(i)];
+        }
+    }
+    applyMeldMoves(std::span<CardSlot>(handComputer.begin(), handComputer.end()), analysis);
+}
+
+RejectJudgement judgeRejectCard(const Hand& handComputer, const CardSlot& rejectCard,
+                                int rejectPileCards) {
+    RejectJudgement j;
+    j.hand = handComputer;
+    copyCard(j.hand[10], rejectCard);
+    j.hand[10].keepValue = 0;
+    j.analysis = analyseHand(std::span<const CardSlot>(j.hand.begin(), j.hand.end()),
+                             {true, false, rejectPileCards});
+    applyComputerAnalysis(j.hand, j.analysis, 11);
+    j.take = computerTakesReject(std::span<const CardSlot>(j.hand.begin(), j.hand.end()));
+    return j;
+}
+
 void applyMeldMoves(std::span<CardSlot> hand, const HandAnalysis& analysis) {
     for (int i = 0; i < analysis.meldMoveCount; ++i) {
         const MeldMove& move = analysis.meldMoves[static_cast<size_t>(i)];

@@ -7,6 +7,23 @@
 
 namespace quillan {
 
+// Writes an analysis of the computer's hand into handComputer: the keep values of the
+// `analysedSlots` analysed slots (0..9 after a discard, 0..10 with a taken or judged card) when
+// the analysis set them, then the meld moves. The window still stores
+// analysis.storedUnmatched as computerUnmatched and redraws the hand.
+void applyComputerAnalysis(Hand& handComputer, const HandAnalysis& analysis, int analysedSlots);
+
+struct RejectJudgement {
+    bool take = false;     // take the reject card (ComputerTakeReject), else draw from the stock
+    HandAnalysis analysis; // the judging analysis, to be applied like any other
+    Hand hand;             // handComputer with the reject card in slot 10, analysis applied
+};
+
+// ComputerTurn steps 2 to 5 over the hand and the reject card: the card is put into slot 10
+// with keep value 0, the eleven cards are analysed without knocking, and the keep values decide.
+RejectJudgement judgeRejectCard(const Hand& handComputer, const CardSlot& rejectCard,
+                                int rejectPileCards);
+
 // ComputerTurn step 5. `hand` is handComputer after analysing it with the reject card in
 // slot 10: the card is taken exactly when the smallest keep value of slots 0..9 (capped at
 // 10) is strictly below slot 10's; on equal usefulness the computer draws.

@@ -54,6 +54,19 @@ TEST(RummyComputerTake, UnconnectedRejectCardIsNotTakenWhenEveryCardIsConnected)
     EXPECT_FALSE(computerTakesReject(all(hand)));
 }
 
+TEST(RummyComputerTake, JudgingOverHandAndRejectCardNeverKnocks) {
+    Hand hand;
+    const std::vector<CardSlot> ten = cards("3H 4H 5H 6H 7H 2C 2D 2S 5C 5D");
+    for (int i = 0; i < 10; ++i) {
+        hand[i] = ten[static_cast<size_t>(i)];
+    }
+    const RejectJudgement j = judgeRejectCard(hand, card("8H"), 4);
+    EXPECT_TRUE(j.take); // the eight extends the run
+    EXPECT_EQ(name(j.hand[10]), "8H");
+    EXPECT_EQ(computerKnockAction(j.analysis, 10), ComputerAction::Continue);
+    EXPECT_FALSE(judgeRejectCard(hand, card("KS"), 4).take);
+}
+
 TEST(RummyComputerTake, EqualUsefulnessDraws) {
     Hand hand;
     for (int i = 0; i < 11; ++i) {

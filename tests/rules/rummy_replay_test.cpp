@@ -102,12 +102,7 @@ class Replay {
         const std::span<CardSlot> slots(side.hand.begin(), side.hand.begin() + count);
         const HandAnalysis a =
             analyseHand(slots, {true, mayKnock, static_cast<int>(reject_.size())});
-        if (a.keepValuesSet) {
-            for (int i = 0; i < count; ++i) {
-                slots[static_cast<size_t>(i)].keepValue = a.keepValues[static_cast<size_t>(i)];
-            }
-        }
-        applyMeldMoves(std::span<CardSlot>(side.hand.begin(), side.hand.end()), a);
+        applyComputerAnalysis(side.hand, a, count);
         side.unmatched = a.storedUnmatched;
         return a;
     }

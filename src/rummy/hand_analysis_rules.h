@@ -10,6 +10,17 @@
 //   order 7  one 5-run                 order 8  one 5-run (repeat; never finds what 7 missed)
 //   order 9  one 4-meld                order 10 one 3-meld, or none (never knocks)
 //
+// Each variant sorts the hand by rank (stable) and tries its meld combinations with the
+// finders of meld_rules.h, high-first pass before low-first pass, first combination found
+// wins; except:
+//  - order 1 tries each combination high-first then low-first before the next one, tests each
+//    split found with checkforgin, and keeps the first gin split or else the last split found;
+//  - order 6 on ten cards keeps a set-and-set whenever found and another combination only when
+//    its unmatched cards count strictly less than the choice so far; the first combination
+//    that does not improve ends the search (on eleven cards: first combination found);
+//  - order 10 looks for a run, then a set, and keeps the set only when the cards left beside it
+//    count strictly less (ten and eleven cards alike).
+//
 // analyseHand is pure: it returns a HandAnalysis value and changes nothing. The window applies
 // it, in this order, after every analysis:
 //   1. Keep values: when `keepValuesSet`, and only for an analysis of the computer's hand,

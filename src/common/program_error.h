@@ -10,6 +10,7 @@ namespace quillan {
 class ProgramError : public std::runtime_error {
   public:
     explicit ProgramError(const std::string& description) : std::runtime_error(description) {}
+    explicit ProgramError(const char* description) : std::runtime_error(description) {}
     const char* description() const noexcept { return what(); }
 };
 

@@ -37,7 +37,7 @@ app_pid=$!
 
 # The main window (the splash goes after three seconds).
 window=""
-for _ in $(seq 150); do
+for _ in $(seq 400); do
     window="$(xdotool search --onlyvisible --name '^Quillan$' 2>/dev/null | head -n1 || true)"
     [ -n "$window" ] && [ "$(xdotool search --onlyvisible --class quillan 2>/dev/null | wc -l)" -eq 1 ] && break
     sleep 0.1
@@ -51,7 +51,7 @@ xdotool windowfocus --sync "$window"
 before="$(xdotool search --onlyvisible --class quillan | wc -l)"
 xdotool key --clearmodifiers alt+g
 opened=0
-for _ in $(seq 30); do
+for _ in $(seq 100); do
     now="$(xdotool search --onlyvisible --class quillan | wc -l)"
     [ "$now" -gt "$before" ] && { opened=1; break; }
     sleep 0.1
@@ -60,7 +60,7 @@ done
 
 # E&xit.
 xdotool key x
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     kill -0 "$app_pid" 2>/dev/null || break
     sleep 0.1
 done

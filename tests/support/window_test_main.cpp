@@ -2,7 +2,16 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+namespace {
+// The offscreen platform reports what it cannot do (size hints, keyboard grabs, audio);
+// those notices say nothing about the code under test. QUILLAN_TEST_VERBOSE shows them.
+void quietMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
+} // namespace
+
 int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QUILLAN_TEST_VERBOSE")) {
+        qInstallMessageHandler(quietMessages);
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

@@ -24,8 +24,6 @@ void paintStretched(QPixmap& target, const QPixmap& strip, const LayoutRect& at)
     painter.drawPixmap(qrect(at), strip);
 }
 
-const QColor kStatusStripColour(236, 230, 214);
-
 } // namespace
 
 void FrmMain::placeSurfaces(const TableLayout& t) {

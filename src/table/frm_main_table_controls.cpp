@@ -71,6 +71,9 @@ void FrmMain::buildTableControls() {
     }
     t.lblBankComputer = bankLabel(ui.table);
     t.lblBankPlayer = bankLabel(ui.table);
+    QPalette status = ui.lblStatus->palette();
+    status.setColor(QPalette::Window, kStatusStripColour);
+    ui.lblStatus->setPalette(status);
     ui.Frame1->setFixedSize(kFrame1Width, kFrame1Height);
     ui.Frame1->setAutoFillBackground(true);
     ui.cmdPlayAgain->move(kFrame1Width / 2 - ui.cmdPlayAgain->sizeHint().width() / 2,

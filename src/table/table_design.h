@@ -3,6 +3,8 @@
 // bank labels and the score panel. The column is as tall as the table less 12 pixels at
 // the top and at the bottom.
 
+#include <QColor>
+
 #include "table/table_layout_rules.h"
 
 namespace quillan {
@@ -15,6 +17,9 @@ inline constexpr int kBankLabelWidth = 80;
 inline constexpr int kBankLabelHeight = 26;
 inline constexpr int kFrame1Width = 230;
 inline constexpr int kFrame1Height = 200;
+
+// The status strip: dark, so the status line's faded colour stays easy to read.
+inline const QColor kStatusStripColour(44, 30, 22);
 
 inline TableDesign tableDesignFor(int clientHeight) {
     TableDesign d;

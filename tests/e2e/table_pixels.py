@@ -46,10 +46,11 @@ def rummy_dealt(s, x0, y0, w, h):
     if len(set(backs)) != 1 or s.brightness(cx + 2, cy + 20, 12, 50) > 170:
         return False
     py = y0 + rnd(0.95 * h - 145) + 19
-    if any(s.brightness(cx + x + 2, py + 30, 12, 40) < 170 for x in PLAYER_XS):
+    # A face is white along its left edge below the index, whatever its picture.
+    if any(s.brightness(cx + x + 2, py + 40, 6, 40) < 170 for x in PLAYER_XS):
         return False
     rx, ry = x0 + rnd(0.15 * w), y0 + rnd(h / 2 - 61)
-    return s.brightness(rx + 15, ry + 20, 40, 50) > 170
+    return s.brightness(rx + 2, ry + 40, 6, 40) > 170
 
 
 def poker_backs(s, x0, y0):

@@ -4,9 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
-#include <QVBoxLayout>
 
-#include "app/table_widget.h"
+#include "table/table_canvas.h"
 
 namespace quillan {
 
@@ -23,8 +22,10 @@ FrmMain::FrmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), pla
 FrmMain::~FrmMain() = default;
 
 void FrmMain::buildControls() {
-    ui.table = new TableWidget(*this);
-    ui.table->setMinimumSize(640, 480);
+    ui.table = new TableCanvas(this);
+    ui.table->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui.table, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { popUpActionMenu(ui.table->mapToGlobal(at)); });
     setCentralWidget(ui.table);
 
     ui.lblStatus = new QLabel(ui.table);
@@ -41,15 +42,8 @@ void FrmMain::buildControls() {
     connect(ui.cmdPlayAgain, &QPushButton::clicked, this, [this] { cmdPlayAgain_Click(); });
     ui.Frame1->hide();
 
-    ui.picPokerLabels = new QWidget(ui.table);
-    auto* column = new QVBoxLayout(ui.picPokerLabels);
-    ui.pklblWinnings = new QLabel(QStringLiteral("0"), ui.picPokerLabels);
-    ui.pkLabelHands = new QLabel(QStringLiteral("0"), ui.picPokerLabels);
-    ui.pkLabelTimer = new QLabel(QStringLiteral("100"), ui.picPokerLabels);
-    column->addWidget(ui.pklblWinnings);
-    column->addWidget(ui.pkLabelHands);
-    column->addWidget(ui.pkLabelTimer);
-    ui.picPokerLabels->hide();
+    buildPokerColumn();
+    buildTableControls();
 }
 
 void FrmMain::reportError(const char* name, const char* description) noexcept {
@@ -60,6 +54,15 @@ void FrmMain::reportError(const char* name, const char* description) noexcept {
                              programTitle());
     } catch (...) {
         // Nothing more can be shown; the procedure is left either way.
+    }
+}
+
+void FrmMain::reportPlain(const char* prefix, const char* description) noexcept {
+    try {
+        platform_.messageBox(QString::fromUtf8(prefix) + QString::fromUtf8(description),
+                             programTitle());
+    } catch (...) {
+        // As above.
     }
 }
 

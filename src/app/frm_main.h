@@ -13,6 +13,7 @@
 #include "app/settings.h"
 #include "platform/card_library.h"
 #include "platform/platform.h"
+#include "table/table_state.h"
 
 class QAction;
 class QLabel;
@@ -22,7 +23,7 @@ class QTimer;
 
 namespace quillan {
 
-class TableWidget;
+class TableCanvas;
 
 inline constexpr int kBackgroundItems = 21;
 
@@ -53,7 +54,7 @@ struct MenuItems {
 
 // Controls of the window (all owned by Qt through their parent).
 struct Controls {
-    TableWidget* table = nullptr; // the client area
+    TableCanvas* table = nullptr; // the client area
     QLabel* lblStatus = nullptr;  // the status line
     QTimer* Timer1 = nullptr;     // Video Poker countdown, 5000 ms
     QWidget* Frame1 = nullptr;    // end-of-hand score panel
@@ -62,8 +63,6 @@ struct Controls {
     QLabel* pklblWinnings = nullptr;   // credit meter
     QLabel* pkLabelHands = nullptr;    // perfect-play run
     QLabel* pkLabelTimer = nullptr;    // its countdown
-    QPixmap thePic;                    // the current background picture
-    QPixmap picCustomBack;             // custom card back, when one is in use
 };
 
 class FrmMain : public QMainWindow {
@@ -82,6 +81,7 @@ class FrmMain : public QMainWindow {
     KeptFlags kept;
     MenuItems menus;
     Controls ui;
+    TableState table;
     QString helpFile; // program folder + "/felton.hlp"
     // Called as the last step of Form_Unload; the program sets it to quit the application.
     std::function<void()> endProgram;
@@ -129,20 +129,37 @@ class FrmMain : public QMainWindow {
     // ---- cards/frm_main_shuffle.cpp ----
     void shuffleCards();
 
-    // ---- steps that belong to the table, Gin Rummy, Video Poker and score parts ----
-    // (app/frm_main_stand_ins.cpp holds their present minimal forms)
+    // ---- the table (table/frm_main_*.cpp) ----
     void layoutTable();                             // FirstInit step 1, sizes of card places
     void loadTablePicture(const QString& fileName); // Form_Load step 3
+    void AutoSizeToPicture();
+    void Form_Resize();
     void LoadBackGroundPic(const QString& fileName);
+    void mnuBackgoundSelected_Click(int index);
     void resetGraphics();
     void DealGraphics();
     void DrawDealDeck();
+    void refreshHand(int16 skipIndex, bool hideSkipped, bool isComputer);
+    void cardGraphics();
     void showDealPile(bool visible);     // the four picDeal pictures
     void showHandPictures(bool visible); // picPlayerHand, picComputerHand
-    void refreshHandPictures();          // the two hands and drawn-card places
+    void refreshHandPictures();          // both hands, repainted where they are
+    // Moves a card from (x1, y1) to (x2, y2); x1 and y1 end at the last frame's position.
+    // `card` and `mode` are what is drawn while moving; picAnimate holds what lands.
+    void AnimateCard(int32& x1, int32& y1, int32 x2, int32 y2, int16 step, int32 card, int32 mode,
+                     int16 liftIndex, bool towardComputer);
+    void shortDelay(int ms) { platform_.shortDelay(ms); }
     void InitAnimDelay();
-    void colourOutlineShapes(); // Shape1..3 in prfCardOutlineColor
+    void UpdateBank();
+    bool playCue(const QString& relativeName); // a sound cue from the program folder
+    void colourOutlineShapes();                // Shape1..3 in prfCardOutlineColor
+    // ---- Video Poker (poker/frm_main_poker_screen.cpp) ----
     void initPokerScreen();
+    void picDeal_Click(int index);
+    void dealPokerBacks(); // the five cards dealt face down
+    void restPayLabels();  // the resting colours of the pay column
+    // ---- steps that belong to the Gin Rummy, Video Poker and score parts ----
+    // (app/frm_main_stand_ins.cpp holds their present minimal forms)
     void mnuSortRank_Click();
     void analyseHand(Hand& hand);
     void ComputerTurn();
@@ -151,11 +168,38 @@ class FrmMain : public QMainWindow {
     void RecordTopScores();
     void showDesktopCover();
 
+    // Runs `body`; an error shows `prefix` followed by the error's description.
+    template <typename Body> void trapPlain(const char* prefix, Body&& body) noexcept {
+        try {
+            body();
+        } catch (const std::exception& e) {
+            reportPlain(prefix, e.what());
+        } catch (...) {
+            reportPlain(prefix, "Application-defined or object-defined error");
+        }
+    }
+    void reportPlain(const char* prefix, const char* description) noexcept;
+
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void buildControls();
+    void buildTableControls();
+    void buildPokerColumn();
+    void layoutPokerColumn();
+    void paintBorderStrips(bool besidePanel);
+    void placeSurfaces(const TableLayout& t);
+    void stampEmptyPlaces();
+    void redrawHandsInPlace();
+    void finishRummyTable();
+    void prepareFlight(bool movingDown, int16 liftIndex, bool towardComputer);
+    void finishFlight();
+    void dealOneCard(const CardSlot& slot, Surface& hand, int32 top, bool towardComputer);
+    void turnUpFirstCard();
+    void playAmbientSound();
     void buildMenus();
     void buildGameMenu();
     void buildActionMenu();

@@ -35,11 +35,12 @@ void FrmMain::Form_Load() {
             isSet(settings.isPoker) ? settings.prfPKBackground : settings.prfQNBackground));
         readScoreFile();
         setCardGeometry();
-        if (settings.prfAnimationDelay < 0) {
-            InitAnimDelay();
-        }
+        table.needAnimCalibration = toFlag(settings.prfAnimationDelay < 0);
         colourOutlineShapes();
         FirstInit();
+        if (isSet(table.needAnimCalibration)) {
+            InitAnimDelay();
+        }
     });
 }
 
@@ -65,7 +66,7 @@ void FrmMain::loadCustomBacks() {
         if (isSet(flag) && !name.empty() && FileExists(path)) {
             QPixmap picture;
             if (picture.load(path)) {
-                ui.picCustomBack = picture;
+                table.picCustomBack = picture;
             }
         }
     };

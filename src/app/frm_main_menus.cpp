@@ -50,9 +50,9 @@ void FrmMain::buildPreferencesMenu() {
             menus.mnuSelectBackground->addAction(i == 0 ? QStringLiteral("empty") : QString());
         item->setCheckable(true);
         item->setVisible(i == 0);
-        connect(item, &QAction::triggered, this, [this, item] {
+        connect(item, &QAction::triggered, this, [this, item, i] {
             item->setChecked(!item->isChecked()); // the check mark follows the picture in use
-            LoadBackGroundPic(item->text());
+            mnuBackgoundSelected_Click(i);
         });
         menus.mnuBackgoundSelected[static_cast<std::size_t>(i)] = item;
     }

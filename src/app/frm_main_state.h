@@ -43,11 +43,13 @@ struct RummyState {
 struct Banks {
     int16 prfComputerBank = 0;
     int16 prfPlayerBank = 0;
+    int16 handScore = 0; // the player's points of the last hand, credited by UpdateBank
 };
 
 // Video Poker state.
 struct PokerState {
-    int16 pokerBusy = kFalse; // a deal or draw is being played out
+    int16 pokerBusy = kFalse;       // a deal or draw is being played out
+    int16 dealRightToLeft = kFalse; // the next deal runs from card 4 to card 0
 };
 
 // Values that keep their value from one call of a procedure to the next.

@@ -102,9 +102,13 @@ void QtPlatform::shortDelay(int ms) {
         doEvents();
         return;
     }
-    QEventLoop loop;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
+    // The timer may wake a little early; wait again for what is left.
+    const qint64 due = tickCount() + ms;
+    for (qint64 left = ms; left > 0; left = due - tickCount()) {
+        QEventLoop loop;
+        QTimer::singleShot(static_cast<int>(left), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
 }
 
 void QtPlatform::doEvents() {

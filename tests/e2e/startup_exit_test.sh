@@ -80,18 +80,26 @@ fi
 ini="$work/home/.config/Quillan/Quillan.ini"
 [ -f "$ini" ] || { echo "no settings file at $ini"; exit 1; }
 expected=(
-    "isPoker=True" "prfAnimation=True" "prfAnimationDelay=-1" "prfCardOutlineColor=65280"
+    "isPoker=True" "prfAnimation=True" "prfCardOutlineColor=65280"
     "prfCardSpace=16" "prfHideDesktop=False" "prfIsPKCustomCardBack=False"
     "prfIsQNCustomCardBack=False" "prfOpOklahoma=False" "prfOpQN=False" "prfOpStandard=True"
     "prfPKBackFace=65" "prfPKBackground=vpwood.jpg" "prfPokerAutoDeal=False"
     "prfQNAutoSort=True" "prfQNBackFace=54" "prfQNBackground=vangogh.jpg" "prfQNScores=True"
-    "prfScrollVal=0" "prfShowHide=True" "prfShowPokerPlay=False" "prfSound=True"
+    "prfShowHide=True" "prfShowPokerPlay=False" "prfSound=True"
     "prfMouseRightLeft%20=0"
 )
 grep -qx '\[Preferences\]' "$ini" || { echo "no [Preferences] section"; cat "$ini"; exit 1; }
 for line in "${expected[@]}"; do
     grep -qxF "$line" "$ini" || { echo "missing: $line"; cat "$ini"; exit 1; }
 done
+# The first run measures the animation speed: a delay of 0 or more, and the speed slider
+# set from it (1000 - delay up to 500, 400 up to 750, else 250).
+delay="$(sed -n 's/^prfAnimationDelay=//p' "$ini")"
+slider="$(sed -n 's/^prfScrollVal=//p' "$ini")"
+[[ "$delay" =~ ^[0-9]+$ ]] || { echo "no measured animation delay: '$delay'"; exit 1; }
+if [ "$delay" -le 500 ]; then want=$((1000 - delay)); elif [ "$delay" -le 750 ]; then want=400; else want=250; fi
+[ "$slider" = "$want" ] || { echo "slider $slider for delay $delay, expected $want"; exit 1; }
+expected+=("prfAnimationDelay=$delay" "prfScrollVal=$slider")
 keys="$(grep -c '=' "$ini")"
 [ "$keys" -eq "${#expected[@]}" ] || { echo "expected ${#expected[@]} keys, found $keys"; cat "$ini"; exit 1; }
 echo "ok"

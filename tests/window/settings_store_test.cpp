@@ -107,7 +107,7 @@ TEST_F(SettingsStore, SwappedMouseButtonsAreRecorded) {
 TEST_F(SettingsStore, CustomBacksAreLoadedOnlyWhenTheirFilesExist) {
     platform.settings = {{"prfIsQNCustomCardBack", "True"}, {"prfQNCustomBackFace", "missing.bmp"}};
     FrmMain& w = loaded();
-    EXPECT_TRUE(w.ui.picCustomBack.isNull());
+    EXPECT_TRUE(w.table.picCustomBack.isNull());
     EXPECT_TRUE(platform.messages.isEmpty());
 }
 

@@ -1,0 +1,122 @@
+// Entering Video Poker: the poker table, its pay column, and the five cards dealt face
+// down from the pile.
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QTimer>
+
+#include "app/frm_main.h"
+#include "table/game_back.h"
+#include "table/hand_painting.h"
+#include "table/program_files.h"
+#include "table/table_canvas.h"
+
+namespace quillan {
+
+namespace {
+
+constexpr QPoint kFlightStartOffset(8, 4);
+constexpr int kFirstDealWaitMs = 1000;
+
+} // namespace
+
+void FrmMain::initPokerScreen() {
+    trap("initPokerScreen", [&] {
+        for (QAction* item :
+             {menus.mnuPeek, menus.mnuShowComputerHand, menus.mnuSortRank, menus.mnuSortSuit}) {
+            item->setEnabled(false);
+        }
+        if (!isSet(settings.prfShowPokerPlay)) {
+            ui.pkLabelTimer->setText(QStringLiteral("100"));
+            ui.Timer1->start();
+        }
+        showDealPile(false);
+        for (QFrame* shape : table.Shape1) {
+            shape->hide();
+        }
+        for (QAction* item : menus.mnuBackgoundSelected) {
+            item->setVisible(!item->text().isEmpty());
+        }
+        settings.isPoker = kTrue;
+        loadTablePicture(QString::fromStdString(settings.prfPKBackground));
+        restPayLabels();
+        layoutPokerColumn();
+        showHandPictures(false);
+        table.picPlayerDraw.hide();
+        table.picReject.hide();
+        table.inAutoSize = kTrue;
+        if (!isVisible()) {
+            show();
+        }
+        table.inAutoSize = kFalse;
+        AutoSizeToPicture(); // at least 640 pixels wide
+        shuffleCards();
+        resetGraphics();
+        ui.picPokerLabels->show();
+        ShowStatus(QStringLiteral("Welcome to Video Poker"));
+        showDealPile(true);
+        platform_.shortDelay(kFirstDealWaitMs);
+        picDeal_Click(3);
+    });
+}
+
+// A click on the deal pile in Video Poker (3 for the program's own deals).
+void FrmMain::picDeal_Click(int) {
+    trap("picDeal_Click", [&] {
+        if (!isSet(settings.isPoker)) {
+            return;
+        }
+        menus.mnuStart->setVisible(false);
+        table.lblBankComputer->hide();
+        {
+            QPainter painter(&table.picAnimate.picture());
+            pokerBack(*this).draw(painter, 0, 0);
+        }
+        table.picDeal[0].paintOnto(ui.table->windowImage());
+        table.picDeal[0].paintOnto(table.BoardBuffer);
+        table.picDeal[0].show();
+        ui.table->repaintNow();
+        if (!isSet(poker.pokerBusy)) {
+            dealPokerBacks();
+        }
+    });
+}
+
+// The deal's first half: the five cards fly to their places and land face down, in
+// alternating directions from one deal to the next.
+void FrmMain::dealPokerBacks() {
+    trap("showPokerHand", [&] {
+        TableState& s = table;
+        poker.pokerBusy = kTrue;
+        s.picAnimate.move(s.picDeal[0].pos() + kFlightStartOffset);
+        s.picAnimate.hide();
+        for (int i = 0; i < kPokerCards; ++i) {
+            s.picPoker[static_cast<std::size_t>(i)].hide();
+            s.Shape1[static_cast<std::size_t>(i)]->hide();
+        }
+        restPayLabels();
+        const bool rightToLeft = isSet(poker.dealRightToLeft);
+        poker.dealRightToLeft = toFlag(!rightToLeft);
+        for (int k = 0; k < kPokerCards; ++k) {
+            Surface& card = s.picPoker[static_cast<std::size_t>(rightToLeft ? 4 - k : k)];
+            int32 x1 = s.picAnimate.pos().x();
+            int32 y1 = s.picAnimate.pos().y();
+            AnimateCard(x1, y1, card.pos().x(), card.pos().y(), 1, settings.prfPKBackFace,
+                        CardLibrary::kModeBack, kNoSkip, false);
+            {
+                QPainter painter(&card.picture());
+                pokerBack(*this).draw(painter, 0, 0);
+            }
+            card.show();
+            ui.table->repaintNow(card.rect());
+            playCue(QStringLiteral("\\wavs\\deal.wav"));
+        }
+        s.picAnimate.hide();
+        s.picDeal[0].show();
+        ui.table->repaintNow();
+        poker.pokerBusy = kFalse;
+    });
+}
+
+} // namespace quillan

@@ -1,0 +1,48 @@
+// The Gin Rummy banks in outlined text, and the sound cues of the table.
+#include <QFont>
+#include <QLabel>
+#include <QPainter>
+
+#include "app/frm_main.h"
+#include "table/outline_text.h"
+#include "table/sound_cue.h"
+#include "table/table_canvas.h"
+
+namespace quillan {
+
+namespace {
+
+QFont bankFont() {
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setPixelSize(20);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+bool FrmMain::playCue(const QString& relativeName) {
+    return playSoundCue(platform_, settings.prfSound, relativeName);
+}
+
+void FrmMain::UpdateBank() {
+    trap("UpdateBank", [&] {
+        if (!isSet(settings.prfShowHide)) {
+            banks.prfComputerBank = 0;
+            banks.prfPlayerBank = 0;
+        }
+        banks.prfPlayerBank = add16(banks.prfPlayerBank, banks.handScore);
+        banks.handScore = 0;
+        // Each label's place shows the background again before its new amount is drawn.
+        QPixmap& win = ui.table->windowImage();
+        for (const QLabel* label : {table.lblBankComputer, table.lblBankPlayer}) {
+            QPainter painter(&win);
+            painter.drawPixmap(label->geometry(), table.thePic, label->geometry());
+        }
+        drawBanks(win, table.BoardBuffer, bankFont(), banks.prfComputerBank, banks.prfPlayerBank,
+                  {table.lblBankComputer->pos(), table.lblBankPlayer->pos()});
+        ui.table->repaintNow();
+    });
+}
+
+} // namespace quillan

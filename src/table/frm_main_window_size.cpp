@@ -1,0 +1,130 @@
+// The window takes the size of its background picture: AutoSizeToPicture, Form_Resize
+// (the table never maximises and snaps back to the picture), and loading a background.
+#include <QAction>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QResizeEvent>
+
+#include "app/frm_main.h"
+#include "table/program_files.h"
+#include "table/table_canvas.h"
+
+namespace quillan {
+
+namespace {
+
+// The cloth the table shows until a background picture has been loaded.
+constexpr QSize kClothSize(800, 600);
+const QColor kClothColour(0, 96, 48);
+
+} // namespace
+
+void FrmMain::loadTablePicture(const QString& fileName) {
+    trap("loadTablePicture", [&] {
+        const QString path =
+            programFilePath(programFolder(), QStringLiteral("\\pics\\") + fileName);
+        QPixmap picture;
+        if (FileExists(path) && picture.load(path)) {
+            table.thePic = picture;
+        }
+        AutoSizeToPicture();
+    });
+}
+
+void FrmMain::AutoSizeToPicture() {
+    trap("AutoSizeToPicture", [&] {
+        table.inAutoSize = kTrue;
+        if (table.thePic.isNull()) {
+            table.thePic = QPixmap(kClothSize);
+            table.thePic.fill(kClothColour);
+        }
+        const PixelRect client = clientRectForPicture(table.thePic.width(), table.thePic.height(),
+                                                      isSet(settings.isPoker));
+        const QSize size(client.w, client.h);
+        if (ui.table->tableSize() != size) {
+            ui.table->resizeTable(size, devicePixelRatioF());
+            QPainter painter(&ui.table->windowImage());
+            painter.drawPixmap(0, 0, table.thePic);
+        }
+        adjustSize();
+        table.inAutoSize = kFalse;
+    });
+}
+
+void FrmMain::Form_Resize() {
+    trap("Form_Resize", [&] {
+        const WindowState state = isMaximized()   ? WindowState::Maximized
+                                  : isMinimized() ? WindowState::Minimized
+                                                  : WindowState::Normal;
+        const ResizeActions a = resizeActions(
+            state, isSet(table.inAutoSize), isSet(settings.isPoker), ui.table->tableSize().width());
+        if (a.restoreNormal) {
+            hide();
+            showNormal();
+            show();
+        }
+        if (a.snapToPicture && ui.table->size() != ui.table->tableSize()) {
+            AutoSizeToPicture();
+        }
+    });
+}
+
+void FrmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isLoaded() && isMaximized()) {
+        Form_Resize();
+    }
+}
+
+void FrmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (isLoaded() && !isUnloaded()) {
+        Form_Resize();
+    }
+}
+
+void FrmMain::LoadBackGroundPic(const QString& fileName) {
+    trap("LoadBackGroundPic", [&] {
+        const QString path =
+            programFilePath(programFolder(), QStringLiteral("\\pics\\") + fileName);
+        QPixmap picture;
+        if (FileExists(path) && picture.load(path)) {
+            table.thePic = picture;
+        }
+        for (int i = 0; i < kPokerCards; ++i) {
+            const auto n = static_cast<std::size_t>(i);
+            table.Shape1[n]->hide();
+            table.Shape2[n]->hide();
+            table.Shape3[n]->hide();
+        }
+        showDealPile(false);
+        showHandPictures(false);
+        table.picPlayerDraw.hide();
+        table.picComputerDraw.hide();
+        table.picReject.hide();
+        ui.picPokerLabels->hide();
+        AutoSizeToPicture();
+        if (isSet(settings.isPoker)) {
+            settings.prfPKBackground = fileName.toStdString();
+            initPokerScreen();
+        } else {
+            settings.prfQNBackground = fileName.toStdString();
+            resetGraphics();
+        }
+        for (QAction* item : menus.mnuBackgoundSelected) {
+            item->setChecked(item->text() == fileName);
+        }
+    });
+}
+
+void FrmMain::mnuBackgoundSelected_Click(int index) {
+    trap("mnuBackgoundSelected_Click", [&] {
+        LoadBackGroundPic(menus.mnuBackgoundSelected.at(static_cast<std::size_t>(index))->text());
+        if (!isSet(settings.isPoker)) {
+            UpdateBank();
+        }
+    });
+}
+
+} // namespace quillan

@@ -1,0 +1,28 @@
+#pragma once
+// The card back of each game as the table paints it: the custom picture when that game's
+// custom-back flag is set and a picture is loaded, otherwise the game's back design.
+
+#include "app/frm_main.h"
+#include "table/card_back_painter.h"
+
+namespace quillan {
+
+inline CardBackPainter rummyBack(FrmMain& w) {
+    return CardBackPainter(w.cardLibrary(), w.settings.prfQNBackFace,
+                           isSet(w.settings.prfIsQNCustomCardBack) ? &w.table.picCustomBack
+                                                                   : nullptr,
+                           QSize(w.cards.cWidth, w.cards.cHeight));
+}
+
+inline CardBackPainter pokerBack(FrmMain& w) {
+    return CardBackPainter(w.cardLibrary(), w.settings.prfPKBackFace,
+                           isSet(w.settings.prfIsPKCustomCardBack) ? &w.table.picCustomBack
+                                                                   : nullptr,
+                           QSize(w.cards.cWidth, w.cards.cHeight));
+}
+
+inline CardBackPainter currentGameBack(FrmMain& w) {
+    return isSet(w.settings.isPoker) ? pokerBack(w) : rummyBack(w);
+}
+
+} // namespace quillan

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Shared by the table's end-to-end tests: an X server, the program started with a given
+# settings file, its main window, and screenshots read by table_pixels.py.
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+for tool in Xvfb xdotool import python3; do
+    command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
+done
+
+work="$(mktemp -d)"
+cleanup() {
+    [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
+    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+start_x() {
+    display=99
+    while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
+        display=$((display + 1))
+    done
+    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY=":$display"
+    for _ in $(seq 50); do
+        xdotool getmouselocation >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+}
+
+# start_program BINARY SETTINGS-LINES...
+start_program() {
+    local program="$1"
+    shift
+    mkdir -p "$work/home/.config/Quillan"
+    printf '[Preferences]\n' >"$work/home/.config/Quillan/Quillan.ini"
+    for line in "$@"; do
+        printf '%s\n' "$line" >>"$work/home/.config/Quillan/Quillan.ini"
+    done
+    HOME="$work/home" XDG_CONFIG_HOME="" QT_QPA_PLATFORM=xcb \
+        "$program" >"$work/stdout" 2>"$work/stderr" &
+    app_pid=$!
+}
+
+# Sets X, Y, WIDTH, HEIGHT of the main window (its title changes with the game).
+find_window() {
+    window=""
+    for _ in $(seq 300); do
+        for candidate in $(xdotool search --onlyvisible --class quillan 2>/dev/null); do
+            eval "$(xdotool getwindowgeometry --shell "$candidate")"
+            if [ "$WIDTH" -ge 400 ] && [ "$HEIGHT" -ge 400 ]; then
+                window="$candidate"
+                return 0
+            fi
+        done
+        sleep 0.1
+    done
+    echo "the main window did not appear"
+    exit 1
+}
+
+# Prints what table_pixels.py sees in a fresh screenshot.
+look() {
+    import -window root -depth 8 "rgb:$work/shot.rgb" 2>/dev/null
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    python3 "$here/table_pixels.py" "$1" "$work/shot.rgb" 1024 "$X" "$Y" "$WIDTH" "$HEIGHT"
+}
+
+check_console() {
+    if [ -s "$work/stdout" ] || [ -s "$work/stderr" ]; then
+        echo "the program printed on the console:"
+        cat "$work/stdout" "$work/stderr"
+        exit 1
+    fi
+}

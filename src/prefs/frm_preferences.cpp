@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -37,6 +38,7 @@ FrmPreferences::FrmPreferences(FrmMain& main, QWidget* parent) : QDialog(parent)
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     c.tabs = new QTabWidget;
+    c.tabs->setUsesScrollButtons(false); // every tab caption in full
     c.tabs->addTab(buildGeneralTab(), QStringLiteral("General"));
     c.tabs->addTab(buildPokerTab(), QStringLiteral("Video Poker"));
     c.tabs->addTab(buildRummyTab(), QStringLiteral("Gin Rummy"));
@@ -50,8 +52,8 @@ FrmPreferences::FrmPreferences(FrmMain& main, QWidget* parent) : QDialog(parent)
     buttons->addWidget(c.cmdSave);
     buttons->addWidget(c.cmdCancel);
     layout->addLayout(buttons);
-    Form_Activate();
     connectHandlers();
+    Form_Activate();
 }
 
 void FrmPreferences::connectHandlers() {
@@ -68,7 +70,10 @@ void FrmPreferences::connectHandlers() {
 void FrmPreferences::Form_Activate() {
     main_.trap("Form_Activate", [&] {
         const Settings& s = main_.settings;
-        c.HScroll1->setValue(s.prfScrollVal);
+        {
+            const QSignalBlocker quiet(c.HScroll1);
+            c.HScroll1->setValue(s.prfScrollVal);
+        }
         c.Label4->setText(QString::number(s.prfAnimationDelay));
         c.ckprfAutoDeal->setChecked(isSet(s.prfPokerAutoDeal));
         c.ckAnimation->setChecked(isSet(s.prfAnimation));

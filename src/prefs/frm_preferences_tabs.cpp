@@ -1,7 +1,7 @@
 // The four tabs of the Preferences dialog and the buttons below them.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -46,18 +46,22 @@ QWidget* FrmPreferences::buildGeneralTab() {
     layout->addLayout(spacing);
     layout->addSpacing(6);
     layout->addWidget(new QLabel(QStringLiteral("Animation Speed")));
+    // The legend's two words sit under the two ends of the scroll bar.
+    auto* legend = new QLabel(QStringLiteral("Slower                      Faster"));
     c.HScroll1 = new QScrollBar(Qt::Horizontal);
     c.HScroll1->setRange(0, kSpeedSliderMax);
     c.HScroll1->setSingleStep(10);
     c.HScroll1->setPageStep(100);
-    c.HScroll1->setMinimumWidth(260);
-    layout->addWidget(c.HScroll1);
-    auto* legend = new QHBoxLayout;
-    legend->addWidget(new QLabel(QStringLiteral("Slower                      Faster")));
-    legend->addStretch();
+    c.HScroll1->setFixedWidth(legend->sizeHint().width());
     c.Label4 = new QLabel(QStringLiteral("100"));
-    legend->addWidget(c.Label4);
-    layout->addLayout(legend);
+    c.Label4->setMinimumWidth(c.Label4->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
+    auto* speed = new QGridLayout;
+    speed->setHorizontalSpacing(12);
+    speed->addWidget(c.HScroll1, 0, 0);
+    speed->addWidget(c.Label4, 0, 1);
+    speed->addWidget(legend, 1, 0);
+    speed->setColumnStretch(2, 1);
+    layout->addLayout(speed);
     layout->addStretch();
     return page;
 }

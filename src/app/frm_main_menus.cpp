@@ -57,6 +57,7 @@ void FrmMain::buildPreferencesMenu() {
         menus.mnuBackgoundSelected[static_cast<std::size_t>(i)] = item;
     }
     menus.mnuMoreOptions = menus.mnuPreferences->addAction(QStringLiteral("More Options.."));
+    connect(menus.mnuMoreOptions, &QAction::triggered, this, [this] { mnuMoreOptions_Click(); });
 }
 
 void FrmMain::buildHelpMenu() {

@@ -1,0 +1,51 @@
+#include "prefs/prefs_spacing_rules.h"
+
+#include <cctype>
+
+#include "app/text_number_rules.h"
+#include "common/rounding.h"
+
+namespace quillan {
+
+namespace {
+
+bool isBlank(std::string_view text) {
+    for (const char c : text) {
+        if (!std::isspace(static_cast<unsigned char>(c))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int32 scaled(int32 value, int oldSpacing, int newSpacing) {
+    return checked32(roundToInt(static_cast<double>(value) * newSpacing / oldSpacing));
+}
+
+} // namespace
+
+SpacingEntry checkCardSpacing(std::string_view text) {
+    if (isBlank(text)) {
+        return {};
+    }
+    const auto number = numberFromText(text);
+    if (!number || *number < kMinCardSpace || *number > kMaxCardSpace) {
+        return {SpacingEntry::Kind::Refuse, 0};
+    }
+    return {SpacingEntry::Kind::Accept, static_cast<int16>(*number)};
+}
+
+void rescaleHand(Hand& hand, int oldSpacing, int newSpacing, int32 cardWidth) {
+    if (oldSpacing <= 0 || newSpacing <= 0 || oldSpacing == newSpacing) {
+        return;
+    }
+    for (int k = 0; k < 10; ++k) {
+        CardSlot& slot = hand[k];
+        const int32 width = slot.xEnd - slot.x;
+        const int32 oldEnd = slot.xEnd;
+        slot.x = scaled(slot.x, oldSpacing, newSpacing);
+        slot.xEnd = width >= cardWidth ? slot.x + width : scaled(oldEnd, oldSpacing, newSpacing);
+    }
+}
+
+} // namespace quillan

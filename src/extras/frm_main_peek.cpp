@@ -19,9 +19,11 @@ constexpr int kPeekSoundDraw = 3;
 const QString kPeekSound = QStringLiteral("\\wavs\\peek.wav");
 
 // Slots 0..9 of the computer's hand in its groups of 3, 3 and 4: faces, or the Gin Rummy
-// back; then the hand's place on the table is repainted.
+// back; then the hand's place on the table is repainted. The clean background goes under
+// them first, so the soft card edges never build up from one painting to the next.
 void paintComputerCards(FrmMain& w, bool faceUp) {
     Surface& hand = w.table.picComputerHand;
+    hand.copyPictureOf(w.table.picComputerBack);
     if (faceUp) {
         QPainter painter(&hand.picture());
         const auto xs = computerHandXs(w.cards.cardSpacing);

@@ -51,15 +51,6 @@ TEST(ExtrasPositionDump, EveryOneOfTheElevenSlotsOfBothHandsInOrder) {
     EXPECT_EQ(positionDumpText(player, computer), expected);
 }
 
-TEST(ExtrasPositionDump, AValueOutsideTheDeckIsWrittenAsItIs) {
-    Hand odd;
-    odd[3].cardvalue = -1;
-    odd[4].cardvalue = 32767;
-    const std::string text = positionDumpText(odd, Hand{});
-    EXPECT_NE(text.find("handplayer(3).cardvalue = -1\n"), std::string::npos);
-    EXPECT_NE(text.find("handplayer(4).cardvalue = 32767\n"), std::string::npos);
-}
-
 TEST(ExtrasPositionDump, TheMessageNamesTheFileAndAsksForIt) {
     const std::string message = positionSavedMessage("/opt/quillan/bug.txt");
     EXPECT_EQ(message.rfind("Position saved to.. \n/opt/quillan/bug.txt\n\n"

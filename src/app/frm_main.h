@@ -11,6 +11,7 @@
 
 #include "app/frm_main_state.h"
 #include "app/settings.h"
+#include "extras/periphery_windows.h"
 #include "platform/card_library.h"
 #include "platform/platform.h"
 #include "table/table_state.h"
@@ -82,7 +83,8 @@ class FrmMain : public QMainWindow {
     MenuItems menus;
     Controls ui;
     TableState table;
-    QString helpFile; // program folder + "/felton.hlp"
+    QString helpFile;           // program folder + "/felton.hlp"
+    PeripheryWindows periphery; // desktop cover and About box
     // Called as the last step of Form_Unload; the program sets it to quit the application.
     std::function<void()> endProgram;
 
@@ -169,7 +171,15 @@ class FrmMain : public QMainWindow {
     void showChampionCaption(); // mnuPlayRummy_Click step 13
     void readScoreFile();       // stats.dat at load
     void RecordTopScores();
+
+    // ---- desktop cover, help, position dump, About box, peek (extras/) ----
     void showDesktopCover();
+    void mnuHide_Click();
+    void mnuContents_Click();
+    void mnuSavePosition_Click();
+    void mnuAbout_Click();
+    void mnuPeek_Click();
+    void mnuShowComputerHand_Click();
 
     // Runs `body`; an error shows `prefix` followed by the error's description.
     template <typename Body> void trapPlain(const char* prefix, Body&& body) noexcept {

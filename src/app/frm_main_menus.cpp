@@ -30,6 +30,7 @@ void FrmMain::buildActionMenu() {
     menus.mnuAction = menuBar()->addMenu(QStringLiteral("&Action"));
     menus.mnuKnock = menus.mnuAction->addAction(QStringLiteral("Knock"));
     menus.mnuPeek = menus.mnuAction->addAction(QStringLiteral("Peek"));
+    connect(menus.mnuPeek, &QAction::triggered, this, [this] { mnuPeek_Click(); });
     menus.mnuSortRank = menus.mnuAction->addAction(QStringLiteral("Sort by &Rank"));
     menus.mnuSortSuit = menus.mnuAction->addAction(QStringLiteral("Sort by &Suit"));
     menus.mnuStart = menus.mnuAction->addAction(QStringLiteral("Start New Game"));
@@ -37,13 +38,17 @@ void FrmMain::buildActionMenu() {
     menus.mnuStart->setVisible(false);
     connect(menus.mnuStart, &QAction::triggered, this, [this] { mnuStart_Click(); });
     menus.mnuSavePosition = menus.mnuAction->addAction(QStringLiteral("Save Position"));
+    connect(menus.mnuSavePosition, &QAction::triggered, this, [this] { mnuSavePosition_Click(); });
 }
 
 void FrmMain::buildPreferencesMenu() {
     menus.mnuPreferences = menuBar()->addMenu(QStringLiteral("&Preferences"));
     menus.mnuShowComputerHand = menus.mnuPreferences->addAction(QStringLiteral("Show Hand"));
+    connect(menus.mnuShowComputerHand, &QAction::triggered, this,
+            [this] { mnuShowComputerHand_Click(); });
     menus.mnuWager = menus.mnuPreferences->addAction(QStringLiteral("Show Scores"));
     menus.mnuHide = menus.mnuPreferences->addAction(QStringLiteral("Hide Desktop"));
+    connect(menus.mnuHide, &QAction::triggered, this, [this] { mnuHide_Click(); });
     menus.mnuSelectBackground = menus.mnuPreferences->addMenu(QStringLiteral("Select Background"));
     for (int i = 0; i < kBackgroundItems; ++i) {
         QAction* item =
@@ -63,7 +68,9 @@ void FrmMain::buildPreferencesMenu() {
 void FrmMain::buildHelpMenu() {
     menus.mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     menus.mnuContents = menus.mnuHelp->addAction(QStringLiteral("&Contents"));
+    connect(menus.mnuContents, &QAction::triggered, this, [this] { mnuContents_Click(); });
     menus.mnuAbout = menus.mnuHelp->addAction(QStringLiteral("About Gin-Rummy/Video-Poker"));
+    connect(menus.mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
 }
 
 void FrmMain::fillBackgroundMenu() {

@@ -1,4 +1,4 @@
-// Minimal forms of procedures that belong to the Gin Rummy, score and desktop parts of the
+// Minimal forms of procedures that belong to the Gin Rummy and score parts of the
 // window. Each does the least that keeps the program starting, switching games, dealing
 // and closing correctly; each moves to its own folder, with its full behaviour, when that
 // part of the window is built.
@@ -22,6 +22,5 @@ void FrmMain::ComputerTurn() {
 void FrmMain::showChampionCaption() {}
 void FrmMain::readScoreFile() {}
 void FrmMain::RecordTopScores() {}
-void FrmMain::showDesktopCover() {}
 
 } // namespace quillan

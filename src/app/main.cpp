@@ -4,6 +4,7 @@
 
 #include "app/frm_main.h"
 #include "app/splash_window.h"
+#include "extras/help_viewer.h"
 #include "platform/qt_platform.h"
 
 namespace {
@@ -28,6 +29,8 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     quillan::QtPlatform platform(QApplication::applicationDirPath());
+    quillan::HelpViewer help;
+    platform.setHelpViewer([&help](const QString& file) { help.showContents(file); });
     quillan::FrmMain window(platform);
     window.helpFile = platform.programFolder() + QStringLiteral("/felton.hlp");
     window.endProgram = [] { QCoreApplication::quit(); };

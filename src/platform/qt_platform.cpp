@@ -65,6 +65,10 @@ std::optional<QColor> QtPlatform::chooseColour(const QColor& initial) {
 }
 
 void QtPlatform::showHelp(const QString& helpFile) {
+    if (helpViewer_) {
+        helpViewer_(helpFile);
+        return;
+    }
     QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
 }
 

@@ -4,6 +4,7 @@
 // QSoundEffect for sound cues and a clock-mixed random generator.
 
 #include <QSettings>
+#include <functional>
 #include <memory>
 
 #include "platform/platform.h"
@@ -37,6 +38,11 @@ class QtPlatform : public Platform {
     float rnd() override { return random_.next(); }
     void randomize() override;
 
+    // The window that shows help files; without one, help opens in the desktop's browser.
+    void setHelpViewer(std::function<void(const QString& helpFile)> open) {
+        helpViewer_ = std::move(open);
+    }
+
     // Where the settings are stored (for messages and tests).
     QString settingsFile() const { return store_.fileName(); }
 
@@ -45,6 +51,7 @@ class QtPlatform : public Platform {
     QSettings store_;
     RandomSource random_;
     std::unique_ptr<SoundPlayer> sound_;
+    std::function<void(const QString&)> helpViewer_;
 };
 
 } // namespace quillan

@@ -180,7 +180,9 @@ class FrmMain : public QMainWindow {
     HandPointer pointer;
     void buildScorePanel();
     void analyseHand(std::span<const CardSlot> hand); // 10 or 11 slots
-    void analyseHand(const Hand& hand) { analyseHand(std::span<const CardSlot>(hand.begin(), hand.end())); }
+    void analyseHand(const Hand& hand) {
+        analyseHand(std::span<const CardSlot>(hand.begin(), hand.end()));
+    }
     void picDealRummy_Click(); // picDeal_Click in Gin Rummy
     void picReject_Click();
     void picPlayerHand_Click();

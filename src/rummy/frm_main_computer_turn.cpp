@@ -117,8 +117,7 @@ void FrmMain::ComputerDrawFromDeck() {
             QPainter painter(&table.picAnimate.picture());
             rummyBack(*this).draw(painter, 0, 0);
         }
-        flyToComputerDraw(*this,
-                          table.picDeal[0].pos() + QPoint(kDealPileTopX, kDealPileTopY),
+        flyToComputerDraw(*this, table.picDeal[0].pos() + QPoint(kDealPileTopX, kDealPileTopY),
                           settings.prfQNBackFace, CardLibrary::kModeBack);
         stock.resizeKeep(top - 1);
         if (settings.prfShowHide == kTrue) {

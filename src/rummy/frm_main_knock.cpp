@@ -39,8 +39,8 @@ void carryOutKnock(FrmMain& w) {
 void FrmMain::PlayerKnock() {
     trap("PlayerKnock", [&] {
         // Only a player holding eleven cards of a hand in progress may knock.
-        const bool holds = isSet(turn.playerHoldsDraw) && !isSet(turn.handOver) &&
-                           !rummyBusy(*this);
+        const bool holds =
+            isSet(turn.playerHoldsDraw) && !isSet(turn.handOver) && !rummyBusy(*this);
         const KnockDecision d = decidePlayerKnock(holds, listFrom(rummy.playerUnmatched),
                                                   currentVariant(*this), rummy.MAXDEADWOOD);
         QString message = QString::fromStdString(d.message);

@@ -2,9 +2,9 @@
 
 #include <QPainter>
 
+#include "table/hand_painting.h"
 #include "table/pile_drawing_rules.h"
 #include "table/pile_painting.h"
-#include "table/hand_painting.h"
 #include "table/table_canvas.h"
 
 namespace quillan {

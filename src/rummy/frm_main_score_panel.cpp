@@ -72,9 +72,8 @@ void FrmMain::lblYourDeadWood_MouseDown(int button) {
         const auto number = [](const QLabel* l) {
             return int16FromLabelText(l->text().toStdString());
         };
-        const DeadwoodCorrection c =
-            correctPlayerDeadwood(number(ui.lblYourDeadWood), number(ui.lblTotal),
-                                  banks.prfComputerBank, button);
+        const DeadwoodCorrection c = correctPlayerDeadwood(
+            number(ui.lblYourDeadWood), number(ui.lblTotal), banks.prfComputerBank, button);
         ui.lblYourDeadWood->setText(QString::fromStdString(c.lblYourDeadWood));
         ui.lblTotal->setText(QString::fromStdString(c.lblTotal));
         banks.prfComputerBank = c.computerBank;

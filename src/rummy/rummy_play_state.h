@@ -31,7 +31,7 @@ struct HandPointer {
     int32 grabOffset = 0;
     TablePlace pressedOn = TablePlace::None;     // where the button is down
     TablePlace lastPressedOn = TablePlace::None; // where the last press went
-    bool clickAllowed = true; // false for the second press of a double-click
+    bool clickAllowed = true;                    // false for the second press of a double-click
 };
 
 } // namespace quillan

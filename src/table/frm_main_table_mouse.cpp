@@ -115,9 +115,8 @@ void onRelease(FrmMain& w, const TableMouseEvent& e, TablePlace pressed, bool cl
 
 void pointerMoved(FrmMain& w, const TableMouseEvent& e) {
     const TablePlace pressed = w.pointer.pressedOn;
-    const TablePlace under = e.buttonDown && pressed != TablePlace::None
-                                 ? pressed
-                                 : placeAt(w, e.pos).place;
+    const TablePlace under =
+        e.buttonDown && pressed != TablePlace::None ? pressed : placeAt(w, e.pos).place;
     if (under == TablePlace::PlayerHand) {
         w.picPlayerHand_MouseMove(handX(w, e.pos));
     } else if (under == TablePlace::Table) {
@@ -133,8 +132,8 @@ void FrmMain::tableMouse(const TableMouseEvent& e) {
         case TableMouseEvent::Kind::Press:
         case TableMouseEvent::Kind::DoubleClick: {
             const Hit hit = placeAt(*this, e.pos);
-            const bool again = e.kind == TableMouseEvent::Kind::DoubleClick &&
-                               hit.place == pointer.lastPressedOn;
+            const bool again =
+                e.kind == TableMouseEvent::Kind::DoubleClick && hit.place == pointer.lastPressedOn;
             pointer.pressedOn = hit.place;
             pointer.lastPressedOn = hit.place;
             pointer.clickAllowed = !again;

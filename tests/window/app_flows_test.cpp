@@ -1,9 +1,9 @@
 // Start-up, switching games and who opens a Gin Rummy hand, on the real window.
-#include <algorithm>
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QTimer>
+#include <algorithm>
 
 #include "support/window_fixture.h"
 

@@ -81,6 +81,9 @@ void applyComputerSide(FrmMain& w, const HandAnalysis& a, int analysedSlots) {
 }
 
 void applyPlayerSide(FrmMain& w, const HandAnalysis& a) {
+    if (!isSet(w.turn.playerHoldsDraw)) {
+        w.refreshHand(kNoSkip, false, false); // the dealt hand turns face up here
+    }
     w.rummy.playerUnmatched = pileFrom(a.storedUnmatched);
     w.play.preparedKnock = HandAnalysis{};
     const PlayerAnalysisResult r =

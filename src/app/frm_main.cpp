@@ -23,9 +23,7 @@ FrmMain::~FrmMain() = default;
 
 void FrmMain::buildControls() {
     ui.table = new TableCanvas(this);
-    ui.table->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(ui.table, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { popUpActionMenu(ui.table->mapToGlobal(at)); });
+    ui.table->onMouse = [this](const TableMouseEvent& event) { tableMouse(event); };
     setCentralWidget(ui.table);
 
     ui.lblStatus = new QLabel(ui.table);
@@ -40,6 +38,7 @@ void FrmMain::buildControls() {
     ui.Frame1 = new QWidget(ui.table);
     ui.cmdPlayAgain = new QPushButton(QStringLiteral("Play Again"), ui.Frame1);
     connect(ui.cmdPlayAgain, &QPushButton::clicked, this, [this] { cmdPlayAgain_Click(); });
+    buildScorePanel();
     ui.Frame1->hide();
 
     buildPokerColumn();

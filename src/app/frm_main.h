@@ -8,12 +8,14 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <span>
 
 #include "app/frm_main_state.h"
 #include "app/settings.h"
 #include "extras/periphery_windows.h"
 #include "platform/card_library.h"
 #include "platform/platform.h"
+#include "rummy/rummy_play_state.h"
 #include "table/table_state.h"
 
 class QAction;
@@ -25,6 +27,7 @@ class QTimer;
 namespace quillan {
 
 class TableCanvas;
+struct TableMouseEvent;
 
 inline constexpr int kBackgroundItems = 21;
 
@@ -64,6 +67,13 @@ struct Controls {
     QLabel* pklblWinnings = nullptr;   // credit meter
     QLabel* pkLabelHands = nullptr;    // perfect-play run
     QLabel* pkLabelTimer = nullptr;    // its countdown
+    // The score panel's value labels and headline (inside Frame1).
+    QLabel* lblKnock = nullptr;
+    QLabel* lblGin = nullptr;
+    QLabel* lblUndercut = nullptr;
+    QLabel* lblYourDeadWood = nullptr;
+    QLabel* lblComputerDeadwood = nullptr;
+    QLabel* lblTotal = nullptr;
 };
 
 class FrmMain : public QMainWindow {
@@ -165,9 +175,6 @@ class FrmMain : public QMainWindow {
     void mnuMoreOptions_Click();
     // ---- steps that belong to the Gin Rummy, Video Poker and score parts ----
     // (app/frm_main_stand_ins.cpp holds their present minimal forms)
-    void mnuSortRank_Click();
-    void analyseHand(Hand& hand);
-    void ComputerTurn();
     void showChampionCaption(); // mnuPlayRummy_Click step 13
     void readScoreFile();       // stats.dat at load
     void RecordTopScores();
@@ -180,6 +187,46 @@ class FrmMain : public QMainWindow {
     void mnuAbout_Click();
     void mnuPeek_Click();
     void mnuShowComputerHand_Click();
+
+    // ---- Gin Rummy play (rummy/frm_main_*.cpp, cards/frm_main_sort.cpp, table/) ----
+    RummyPlay play;
+    HandPointer pointer;
+    void buildScorePanel();
+    void analyseHand(std::span<const CardSlot> hand); // 10 or 11 slots
+    void analyseHand(const Hand& hand) {
+        analyseHand(std::span<const CardSlot>(hand.begin(), hand.end()));
+    }
+    void picDealRummy_Click(); // picDeal_Click in Gin Rummy
+    void picReject_Click();
+    void picPlayerHand_Click();
+    void picPlayerDraw_MouseDown(int button);
+    void picPlayerDraw_Click();
+    void DiscardPlayerCard(int16 slot);
+    void PlayerKnock();
+    void mnuKnock_Click();
+    void Form_DblClick();
+    void lblYourDeadWood_MouseDown(int button);
+    void ComputerTurn();
+    void ComputerTakeReject();
+    void ComputerDrawFromDeck();
+    void ComputerDiscardCard(int16 slot);
+    void showComputerHandResult();
+    void showPlayerHandResult();
+    void WinnerPlayerHoopla(bool flag);
+    void WinnerComputerHoopla();
+    void mnuSortRank_Click();
+    void mnuSortSuit_Click();
+    void picPlayerHand_MouseDown(int button, double x);
+    void picPlayerHand_MouseMove(double x);
+    void picPlayerHand_MouseUp(double x);
+    void MoveCardDragging(int16 target);
+    void MoveCardForward(int16 slot);
+    void MoveCardBack(int16 slot);
+    void groupPlayerHand();
+    void Form_MouseDown(int button, const QPoint& at);
+    void Form_MouseMove(int y);
+    void Form_MouseUp();
+    void tableMouse(const TableMouseEvent& event); // routes a table event to its place
 
     // Runs `body`; an error shows `prefix` followed by the error's description.
     template <typename Body> void trapPlain(const char* prefix, Body&& body) noexcept {

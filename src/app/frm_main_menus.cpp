@@ -29,10 +29,13 @@ void FrmMain::buildGameMenu() {
 void FrmMain::buildActionMenu() {
     menus.mnuAction = menuBar()->addMenu(QStringLiteral("&Action"));
     menus.mnuKnock = menus.mnuAction->addAction(QStringLiteral("Knock"));
+    connect(menus.mnuKnock, &QAction::triggered, this, [this] { mnuKnock_Click(); });
     menus.mnuPeek = menus.mnuAction->addAction(QStringLiteral("Peek"));
     connect(menus.mnuPeek, &QAction::triggered, this, [this] { mnuPeek_Click(); });
     menus.mnuSortRank = menus.mnuAction->addAction(QStringLiteral("Sort by &Rank"));
+    connect(menus.mnuSortRank, &QAction::triggered, this, [this] { mnuSortRank_Click(); });
     menus.mnuSortSuit = menus.mnuAction->addAction(QStringLiteral("Sort by &Suit"));
+    connect(menus.mnuSortSuit, &QAction::triggered, this, [this] { mnuSortSuit_Click(); });
     menus.mnuStart = menus.mnuAction->addAction(QStringLiteral("Start New Game"));
     menus.mnuStart->setShortcut(QKeySequence(Qt::Key_F5));
     menus.mnuStart->setVisible(false);

@@ -18,6 +18,7 @@ void FrmMain::shuffleCards() {
         cards.rejectPile.reset();
         turn.playerHoldsDraw = kFalse;
         turn.stockExhausted = kFalse;
+        table.dealPileStage = 0;
         for (CardSlot& slot : cards.handComputer) {
             slot.keepValue = 0;
         }

@@ -141,8 +141,8 @@ int16 addToBank(int16 bank, int16 change) {
     return add16(bank, change);
 }
 
-Banks updateBank(const Banks& banks, int16 prfShowHide) {
-    Banks next = banks;
+BankTotals updateBank(const BankTotals& banks, int16 prfShowHide) {
+    BankTotals next = banks;
     if (prfShowHide == 0) {
         next.computer = 0;
         next.player = 0;

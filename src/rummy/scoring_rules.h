@@ -65,7 +65,7 @@ ScorePanel scoreComputerKnock(int16 computerDeadwood, int16 playerDeadwood);
 // unchanged because the new value is never assigned).
 int16 addToBank(int16 bank, int16 change);
 
-struct Banks {
+struct BankTotals {
     int16 computer = 0; // prfComputerBank
     int16 player = 0;   // prfPlayerBank
     int16 handScore = 0;
@@ -73,7 +73,7 @@ struct Banks {
 
 // UpdateBank's arithmetic: with the computer's hand shown (prfShowHide 0) both banks first
 // become 0; then handScore moves into the player's bank. Raises "Overflow" (nothing changes).
-Banks updateBank(const Banks& banks, int16 prfShowHide);
+BankTotals updateBank(const BankTotals& banks, int16 prfShowHide);
 
 // A click on the player's deadwood figure: the primary button (1) lowers the figure, the
 // total and the computer's bank by 1, any other button raises them; the labels then hold the

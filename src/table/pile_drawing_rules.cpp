@@ -48,3 +48,17 @@ std::array<int32, 10> groupedHandXs(int16 cardSpacing, int firstGap, int secondG
 }
 
 } // namespace quillan
+
+namespace quillan {
+
+int dealPileStageFor(long entries) {
+    if (entries >= 9) {
+        return 0;
+    }
+    if (entries >= 7) {
+        return 1;
+    }
+    return entries >= 5 ? 2 : 3;
+}
+
+} // namespace quillan

@@ -40,3 +40,11 @@ inline std::array<int32, 10> computerHandXs(int16 cardSpacing) {
 }
 
 } // namespace quillan
+
+namespace quillan {
+
+// The deal pile picture (0..3) that shows a stock of `entries` cards: the full pile down to
+// 9 cards, then one back fewer for every two cards drawn, one back from 4 cards on.
+int dealPileStageFor(long entries);
+
+} // namespace quillan

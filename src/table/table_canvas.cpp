@@ -1,5 +1,6 @@
 #include "table/table_canvas.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -9,6 +10,7 @@ namespace quillan {
 
 TableCanvas::TableCanvas(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
     resizeTable(QSize(1, 1), devicePixelRatioF());
 }
 
@@ -59,6 +61,51 @@ QPixmap TableCanvas::composed() const {
 void TableCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     paintTable(painter, event->rect());
+}
+
+namespace {
+
+int buttonCode(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+void TableCanvas::sendMouse(TableMouseEvent::Kind kind, const QMouseEvent* event) {
+    if (!onMouse) {
+        return;
+    }
+    TableMouseEvent e;
+    e.kind = kind;
+    e.button = buttonCode(event->button());
+    e.buttonDown = event->buttons() != Qt::NoButton;
+    e.pos = event->position();
+    onMouse(e);
+}
+
+void TableCanvas::mousePressEvent(QMouseEvent* event) {
+    sendMouse(TableMouseEvent::Kind::Press, event);
+}
+
+void TableCanvas::mouseMoveEvent(QMouseEvent* event) {
+    sendMouse(TableMouseEvent::Kind::Move, event);
+}
+
+void TableCanvas::mouseReleaseEvent(QMouseEvent* event) {
+    sendMouse(TableMouseEvent::Kind::Release, event);
+}
+
+void TableCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
+    sendMouse(TableMouseEvent::Kind::DoubleClick, event);
 }
 
 void TableCanvas::paintTable(QPainter& painter, const QRect& clip) const {

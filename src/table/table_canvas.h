@@ -8,11 +8,22 @@
 #include <QPixmap>
 #include <QRect>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "table/surface.h"
 
 namespace quillan {
+
+// A mouse event on the table, with the button as the program numbers it (1 primary,
+// 2 secondary, 4 middle; 0 for a move) and the pointer in table pixels.
+struct TableMouseEvent {
+    enum class Kind { Press, Move, Release, DoubleClick };
+    Kind kind = Kind::Move;
+    int button = 0;
+    bool buttonDown = false; // any button held (moves)
+    QPointF pos;
+};
 
 class TableCanvas : public QWidget {
   public:
@@ -42,11 +53,19 @@ class TableCanvas : public QWidget {
     // What the table shows, composed offscreen at the window image's ratio.
     QPixmap composed() const;
 
+    // Receives every mouse event on the table (moves also while no button is down).
+    std::function<void(const TableMouseEvent&)> onMouse;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
     void paintTable(QPainter& painter, const QRect& clip) const;
+    void sendMouse(TableMouseEvent::Kind kind, const QMouseEvent* event);
 
     QPixmap windowImage_;
     QSize tableSize_;

@@ -91,4 +91,5 @@ def main():
     print(f"{backs} labels" if backs >= 0 else "none")
 
 
-main()
+if __name__ == "__main__":
+    main()

@@ -52,7 +52,7 @@ class Replay {
   private:
     HandRecord playHand(int h) {
         if (h % kHandsPerRun == 0) {
-            banks_ = Banks{}; // the banks start from 0 in every run of the program
+            banks_ = BankTotals{}; // the banks start from 0 in every run of the program
         }
         deal(static_cast<RummyVariant>(h % 3));
         Side* mover = h % 2 == 0 ? &a_ : &b_;
@@ -184,7 +184,7 @@ class Replay {
 
     HandRecord settle(const ScorePanel& panel) {
         checkPanel(panel);
-        const Banks before = banks_;
+        const BankTotals before = banks_;
         banks_.computer = addToBank(banks_.computer, panel.computerBankChange);
         banks_.handScore = panel.handScore;
         banks_ = updateBank(banks_, kTrue);
@@ -251,7 +251,7 @@ class Replay {
     std::vector<CardSlot> reject_;
     RummyVariant variant_ = RummyVariant::Standard;
     int16 maxDeadwood_ = 10;
-    Banks banks_;
+    BankTotals banks_;
 };
 
 } // namespace

@@ -119,11 +119,11 @@ TEST(RummyBank, OverflowRaisesAndLeavesTheBank) {
 }
 
 TEST(RummyBank, OpenHandZeroesBanksBeforeCreditingHandScore) {
-    const Banks shown = updateBank({40, 70, 16}, 0);
+    const BankTotals shown = updateBank({40, 70, 16}, 0);
     EXPECT_EQ(shown.computer, 0);
     EXPECT_EQ(shown.player, 16);
     EXPECT_EQ(shown.handScore, 0);
-    const Banks hidden = updateBank({40, 70, 16}, kTrue);
+    const BankTotals hidden = updateBank({40, 70, 16}, kTrue);
     EXPECT_EQ(hidden.computer, 40);
     EXPECT_EQ(hidden.player, 86);
     EXPECT_THROW(updateBank({0, 32767, 1}, kTrue), ProgramError);

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# End to end: in Gin Rummy the player clicks the Deck, points at the first card of the hand
+# and clicks it; the computer must then reply, which shows as a card of its own on top of
+# the reject pile. Read off screenshots; waits are generous for a busy machine.
+set -euo pipefail
+source "$(dirname "$0")/table_lib.sh"
+
+state() {
+    import -window root -depth 8 "rgb:$work/shot.rgb" 2>/dev/null
+    python3 "$here/rummy_turn_pixels.py" state "$work/shot.rgb" 1024 "$X" "$Y" "$WIDTH" \
+        "$HEIGHT" "$MENU"
+}
+
+start_x
+start_program "$1" "isPoker=False" "prfAnimationDelay=0" "prfSound=False"
+find_window
+seen=""
+for _ in $(seq 120); do
+    seen="$(look rummy)"
+    [ "$seen" = "dealt" ] && break
+    sleep 0.5
+done
+[ "$seen" = "dealt" ] || { echo "no finished deal on the table ($seen)"; exit 1; }
+sleep 2 # the status line's fade ends the deal
+import -window root -depth 8 "rgb:$work/shot.rgb" 2>/dev/null
+eval "$(python3 "$here/rummy_turn_pixels.py" places "$work/shot.rgb" 1024 "$X" "$Y" "$WIDTH" \
+    "$HEIGHT")"
+[ "$MENU" -ge 0 ] || { echo "table not found"; exit 1; }
+
+xdotool mousemove "$DECK_X" "$DECK_Y" click 1
+drawn=""
+for _ in $(seq 60); do
+    read -r drawn fan top <<<"$(state)"
+    [ "$drawn" = "drawn" ] && break
+    sleep 0.5
+done
+[ "$drawn" = "drawn" ] || { echo "clicking the Deck drew no card"; exit 1; }
+
+# Point at the first card (it rises), then click it.
+xdotool mousemove "$CARD_X" "$((CARD_Y + 10))"
+sleep 0.5
+xdotool mousemove "$CARD_X" "$CARD_Y"
+sleep 1
+xdotool click 1
+replied=""
+for _ in $(seq 120); do
+    read -r drawn fan top <<<"$(state)"
+    if [ "$drawn" = "empty" ] && [ "$fan" -ge 2 ] && [ "$top" != "$CARD" ]; then
+        replied="yes"
+        break
+    fi
+    sleep 0.5
+done
+[ -n "$replied" ] || { echo "the computer did not reply ($drawn $fan $top, player $CARD)"; exit 1; }
+if [ -n "${QUILLAN_SHOT:-}" ]; then
+    import -window root "$QUILLAN_SHOT"
+fi
+kill "$app_pid"
+wait "$app_pid" 2>/dev/null || true
+app_pid=""
+check_console
+echo "ok"

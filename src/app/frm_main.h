@@ -129,6 +129,10 @@ class FrmMain : public QMainWindow {
     // ---- games (app/frm_main_games.cpp) ----
     void mnuPlayRummy_Click();
     void mnuPoker_Click();
+    // True while a Gin Rummy deal or the computer's turn is being played out. Their waits
+    // let menu commands run; starting another hand or switching games then would pull the
+    // cards from under the running procedure, so those commands wait for it to finish.
+    bool handBeingPlayed() const { return handPlayDepth_ > 0; }
     void mnuStart_Click();
     void cmdPlayAgain_Click();
     void mnuExit_Click();
@@ -275,6 +279,18 @@ class FrmMain : public QMainWindow {
 
     Platform& platform_;
     CardLibrary cardLibrary_;
+    // Counts the deal and computer-turn procedures now running (see handBeingPlayed).
+    class HandPlayScope {
+      public:
+        explicit HandPlayScope(int& depth) : depth_(depth) { ++depth_; }
+        ~HandPlayScope() { --depth_; }
+        HandPlayScope(const HandPlayScope&) = delete;
+        HandPlayScope& operator=(const HandPlayScope&) = delete;
+
+      private:
+        int& depth_;
+    };
+    int handPlayDepth_ = 0;
     bool loaded_ = false;
     bool unloaded_ = false;
 };

@@ -16,9 +16,10 @@ void FrmMain::mnuPlayRummy_Click() {
         } else if (isSet(settings.prfOpStandard)) {
             rummy.MAXDEADWOOD = 10;
         }
-        if (isSet(poker.pokerBusy)) {
+        if (isSet(poker.pokerBusy) || handBeingPlayed()) {
             return;
         }
+        const HandPlayScope playing(handPlayDepth_);
         turn.dealInProgress = kTrue;
         ui.Timer1->stop();
         cards.rejectPile.reset();
@@ -89,6 +90,9 @@ void FrmMain::decideOpener() {
 
 void FrmMain::mnuPoker_Click() {
     trap("mnuPoker_Click", [&] {
+        if (handBeingPlayed()) {
+            return;
+        }
         ui.Frame1->hide();
         initPokerScreen();
     });

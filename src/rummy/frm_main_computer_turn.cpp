@@ -55,6 +55,7 @@ bool judgeTopRejectCard(FrmMain& w) {
 } // namespace
 
 void FrmMain::ComputerTurn() {
+    const HandPlayScope playing(handPlayDepth_);
     trap("ComputerTurn", [&] {
         turn.computerTurn = kTrue;
         play.computerMayKnock = kFalse;

@@ -94,6 +94,7 @@ void FrmMain::picDealRummy_Click() {
             return;
         }
         if (!isSet(turn.handOver)) {
+            const HandPlayScope playing(handPlayDepth_);
             if (isSet(turn.playerHoldsDraw)) {
                 cardGraphics();
             } else {
@@ -117,6 +118,7 @@ void FrmMain::picReject_Click() {
             return;
         }
         if (!isSet(turn.handOver)) {
+            const HandPlayScope playing(handPlayDepth_);
             if (!isSet(turn.playerHoldsDraw) && cards.rejectPile.upperBound() >= 1) {
                 takeFromRejectPile(*this);
             }
@@ -175,6 +177,7 @@ void FrmMain::picPlayerDraw_Click() {
 }
 
 void FrmMain::DiscardPlayerCard(int16 slot) {
+    const HandPlayScope playing(handPlayDepth_);
     trap("DiscardPlayerCard", [&] {
         turn.gameStarted = kTrue;
         turn.playerHoldsDraw = kFalse;

@@ -148,3 +148,27 @@ TEST_F(TurnFlow, TheComputerNeverDrawsTheLastTwoCards) {
     EXPECT_EQ(platform.messages, QStringList{"The game is a tie"});
     EXPECT_EQ(w.cards.stock.upperBound(), 1);
 }
+
+TEST_F(TurnFlow, NewHandOrGameSwitchChosenDuringTheComputersTurnWaitsForIt) {
+    FrmMain& w = game();
+    clickAt(w, centreOf(w.table.picDeal[0]));
+    int tries = 0;
+    platform.onDelay = [&](int) {
+        if (isSet(w.turn.computerTurn) && tries == 0) {
+            ++tries;
+            w.mnuPlayRummy_Click(); // menu commands run during the computer's waits
+            w.mnuPoker_Click();
+        }
+    };
+    clickCard(w, 3);
+    platform.onDelay = nullptr;
+    ASSERT_EQ(tries, 1);
+    EXPECT_FALSE(isSet(w.settings.isPoker));
+    EXPECT_FALSE(w.handBeingPlayed());
+    // Still the same hand: no new deal, every card in exactly one place.
+    EXPECT_EQ(w.cards.stock.upperBound() + w.cards.rejectPile.upperBound(), 31);
+    const Hand before = w.cards.handplayer;
+    w.mnuPlayRummy_Click(); // once the turn is over a new hand starts as usual
+    EXPECT_NE(w.cards.handplayer, before);
+    EXPECT_EQ(w.cards.stock.upperBound() + w.cards.rejectPile.upperBound(), 31);
+}

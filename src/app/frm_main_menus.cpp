@@ -43,6 +43,7 @@ void FrmMain::buildPreferencesMenu() {
     menus.mnuPreferences = menuBar()->addMenu(QStringLiteral("&Preferences"));
     menus.mnuShowComputerHand = menus.mnuPreferences->addAction(QStringLiteral("Show Hand"));
     menus.mnuWager = menus.mnuPreferences->addAction(QStringLiteral("Show Scores"));
+    connect(menus.mnuWager, &QAction::triggered, this, [this] { mnuWager_Click(); });
     menus.mnuHide = menus.mnuPreferences->addAction(QStringLiteral("Hide Desktop"));
     menus.mnuSelectBackground = menus.mnuPreferences->addMenu(QStringLiteral("Select Background"));
     for (int i = 0; i < kBackgroundItems; ++i) {

@@ -19,9 +19,6 @@ void FrmMain::analyseHand(Hand& hand) {
 void FrmMain::ComputerTurn() {
     turn.computerTurn = kFalse;
 }
-void FrmMain::showChampionCaption() {}
-void FrmMain::readScoreFile() {}
-void FrmMain::RecordTopScores() {}
 void FrmMain::showDesktopCover() {}
 
 } // namespace quillan

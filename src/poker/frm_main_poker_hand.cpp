@@ -27,7 +27,9 @@ Surface& pokerCard(TableState& t, int i) {
     return t.picPoker[static_cast<std::size_t>(i)];
 }
 
-void paintFace(Surface& card, CardLibrary& library, int value) {
+// A card picture starts from the table under it, so its rounded corners show the table.
+void paintFace(Surface& card, const QPixmap& table, CardLibrary& library, int value) {
+    card.copyUnderlying(table);
     QPainter painter(&card.picture());
     library.cdtDraw(painter, 0, 0, value, CardLibrary::kModeFace);
 }
@@ -86,7 +88,7 @@ void FrmMain::dealPokerHand(bool handOnTable) {
     shortDelay(kFacesWaitMs);
     for (int i = 0; i < kPokerCards; ++i) {
         Surface& card = pokerCard(table, i);
-        paintFace(card, cardLibrary_, poker.pokerDeck[i]);
+        paintFace(card, ui.table->windowImage(), cardLibrary_, poker.pokerDeck[i]);
         card.show();
         ui.table->repaintNow(card.rect());
     }
@@ -152,6 +154,7 @@ void FrmMain::replacePokerCards() {
         int32 y1 = table.picAnimate.pos().y();
         AnimateCard(x1, y1, card.pos().x(), card.pos().y(), 1, settings.prfPKBackFace,
                     CardLibrary::kModeBack, kNoSkip, false);
+        card.copyUnderlying(ui.table->windowImage());
         {
             QPainter painter(&card.picture());
             pokerBack(*this).draw(painter, 0, 0);
@@ -166,7 +169,8 @@ void FrmMain::replacePokerCards() {
     shortDelay(kReplacementsWaitMs);
     for (int i = 0; i < kPokerCards; ++i) {
         if (!isSet(poker.pokerHeld[i])) {
-            paintFace(pokerCard(table, i), cardLibrary_, poker.pokerDeck[i + 5]);
+            paintFace(pokerCard(table, i), ui.table->windowImage(), cardLibrary_,
+                      poker.pokerDeck[i + 5]);
         }
     }
     stampFinishedCards(false);

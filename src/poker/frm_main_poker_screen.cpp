@@ -98,6 +98,7 @@ void FrmMain::dealPokerBacks() {
         int32 y1 = s.picAnimate.pos().y();
         AnimateCard(x1, y1, card.pos().x(), card.pos().y(), 1, settings.prfPKBackFace,
                     CardLibrary::kModeBack, kNoSkip, false);
+        card.copyUnderlying(ui.table->windowImage());
         {
             QPainter painter(&card.picture());
             pokerBack(*this).draw(painter, 0, 0);

@@ -73,6 +73,11 @@ void FakePlatform::sleepMs(int ms) {
 }
 
 float FakePlatform::rnd() {
+    if (!rndAnswers.empty()) {
+        const float scripted = rndAnswers.front();
+        rndAnswers.pop_front();
+        return scripted;
+    }
     std::uniform_real_distribution<float> uniform(0.0f, 1.0f);
     float r = uniform(generator_);
     return r < 1.0f ? r : 0.0f;

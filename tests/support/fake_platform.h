@@ -51,6 +51,7 @@ class FakePlatform : public Platform {
     std::deque<bool> yesNoAnswers;
     std::deque<QString> inputAnswers;
     std::optional<QColor> colourAnswer;
+    std::deque<float> rndAnswers; // scripted random numbers, used before the generator's
 
     std::map<QString, QString> settings; // the settings store
     QString registryAnswer;              // empty: registry reads return their default

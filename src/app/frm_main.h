@@ -218,7 +218,6 @@ class FrmMain : public QMainWindow {
     bool pokerHoldAccepted();
     void replacePokerCards();
     void payPokerHand();
-    void stampFinishedCards(bool held);
     void buildMenus();
     void buildGameMenu();
     void buildActionMenu();

@@ -7,7 +7,6 @@
 #include "app/text_number_rules.h"
 #include "poker/poker_ladder_rules.h"
 #include "poker/poker_pay_rules.h"
-#include "table/blit_transparent.h"
 #include "table/game_back.h"
 #include "table/hand_painting.h"
 #include "table/table_canvas.h"
@@ -129,8 +128,8 @@ void FrmMain::drawPokerHand() {
     poker.pokerBusy = kFalse;
 }
 
-// The cards not held fly in face down and turn up; every card of the finished hand is
-// marked with the hatched design, held ones before the others arrive.
+// The cards not held fly in face down and turn up. The finished hand stays plain faces:
+// it must be readable while it is paid and until the next deal.
 void FrmMain::replacePokerCards() {
     for (int i = 0; i < kPokerCards; ++i) {
         if (!isSet(poker.pokerHeld[i])) {
@@ -139,7 +138,6 @@ void FrmMain::replacePokerCards() {
         }
     }
     poker.pokerType = EvaluatePokerHand(poker.pokerHand, kFinalMode);
-    stampFinishedCards(true);
     {
         QPainter painter(&table.picAnimate.picture());
         pokerBack(*this).draw(painter, 0, 0);
@@ -169,20 +167,8 @@ void FrmMain::replacePokerCards() {
     shortDelay(kReplacementsWaitMs);
     for (int i = 0; i < kPokerCards; ++i) {
         if (!isSet(poker.pokerHeld[i])) {
-            paintFace(pokerCard(table, i), ui.table->windowImage(), cardLibrary_,
-                      poker.pokerDeck[i + 5]);
-        }
-    }
-    stampFinishedCards(false);
-}
-
-// Lays the hatched mark, white letting the card show, over the held cards or the others.
-void FrmMain::stampFinishedCards(bool held) {
-    paintEmptyPlaceMark(table.picAnimate.picture(), cardLibrary_);
-    for (int i = 0; i < kPokerCards; ++i) {
-        if (isSet(poker.pokerHeld[i]) == held) {
             Surface& card = pokerCard(table, i);
-            stampEmptyPlaceMark(card.picture(), QPoint(0, 0), table.picAnimate.picture());
+            paintFace(card, ui.table->windowImage(), cardLibrary_, poker.pokerDeck[i + 5]);
             ui.table->repaintNow(card.rect());
         }
     }

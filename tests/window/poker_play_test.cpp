@@ -88,6 +88,7 @@ TEST_F(PokerPlay, TheDrawReplacesOnlyUnheldCardsFromTheirOwnDeckPositionsAndPays
     for (int i = 0; i < 5; ++i) {
         const int expected = i < 2 ? kJacksAndFours[size_t(i)] : kJacksAndFours[size_t(i + 5)];
         EXPECT_EQ(w.poker.pokerHand[i].cardvalue, expected) << i;
+        EXPECT_TRUE(showsFace(w, i, expected)) << i; // the finished hand reads plainly
         EXPECT_FALSE(outlined(w, i));
     }
     EXPECT_EQ(w.poker.pokerType, 10);

@@ -61,7 +61,7 @@ TEST_F(PokerPlay, TheFirstDealTakesFiveFromAnEmptyMeterAndShowsFiveFaces) {
     EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join("|").toStdString();
 }
 
-TEST_F(PokerPlay, ClicksOnACardToggleItsHoldAndADoubleClickTogglesOnceMore) {
+TEST_F(PokerPlay, LeftClicksAndDoubleClicksToggleTheHoldARightClickDraws) {
     FrmMain& w = poker(true);
     deal(w, kJacksAndFours);
     clickCard(w, 2);
@@ -74,6 +74,9 @@ TEST_F(PokerPlay, ClicksOnACardToggleItsHoldAndADoubleClickTogglesOnceMore) {
     clickCard(w, 0);
     EXPECT_EQ(w.poker.pokerHeld[0], kFalse);
     EXPECT_EQ(w.poker.pokerDrawPending, kTrue); // still waiting for the draw
+    clickCard(w, 3, Qt::RightButton);           // a right click draws
+    EXPECT_EQ(w.poker.pokerDrawPending, kFalse);
+    EXPECT_EQ(w.poker.pokerHand[0].cardvalue, kJacksAndFours[5]); // nothing was held
 }
 
 TEST_F(PokerPlay, TheDrawReplacesOnlyUnheldCardsFromTheirOwnDeckPositionsAndPays) {
@@ -122,14 +125,6 @@ TEST_F(PokerPlay, AFullHouseHeldWholeCountsUpByTwentyFiveThenTwenty) {
     }
 }
 
-TEST_F(PokerPlay, ARightClickOnACardWhileHoldingDraws) {
-    FrmMain& w = poker(true);
-    deal(w, kJacksAndFours);
-    clickCard(w, 3, Qt::RightButton);
-    EXPECT_EQ(w.poker.pokerDrawPending, kFalse);
-    EXPECT_EQ(w.poker.pokerHand[0].cardvalue, kJacksAndFours[5]); // nothing was held
-}
-
 TEST_F(PokerPlay, AutoDealDealsAgainAfterOneAndAHalfSeconds) {
     platform.settings["prfPokerAutoDeal"] = "True";
     FrmMain& w = poker(true);
@@ -146,7 +141,7 @@ TEST_F(PokerPlay, AutoDealDealsAgainAfterOneAndAHalfSeconds) {
     EXPECT_EQ(labelBack(w, 9), labelBack(w, 7)); // the pay label is back at rest
 }
 
-TEST_F(PokerPlay, ClicksWhileADealOrAPayoutIsBusyDoNothing) {
+TEST_F(PokerPlay, ClicksAndPlayVideoPokerWhileADealOrAPayoutIsBusyDoNothing) {
     FrmMain& w = poker(true);
     int clicks = 0;
     platform.onDelay = [&](int ms) {
@@ -155,6 +150,7 @@ TEST_F(PokerPlay, ClicksWhileADealOrAPayoutIsBusyDoNothing) {
             clickDeck(w);
             clickCard(w, 1);
             clickCard(w, 2, Qt::RightButton);
+            w.menus.mnuPoker->trigger(); // nor may the table be restarted
         }
     };
     deal(w, kJacksAndFours);
@@ -165,6 +161,7 @@ TEST_F(PokerPlay, ClicksWhileADealOrAPayoutIsBusyDoNothing) {
     EXPECT_EQ(meter(w), "0");
     EXPECT_EQ(w.poker.pokerDrawPending, kFalse);
     EXPECT_EQ(w.poker.pokerHand[2].cardvalue, kJacksAndFours[7]);
+    EXPECT_EQ(w.poker.pokerHeld[0], kTrue); // the table was not restarted
     EXPECT_EQ(soundNames().count("deal.wav"), 5 + 3);
 }
 
@@ -188,18 +185,4 @@ TEST_F(PokerPlay, MeterOverflowIsReportedAndNeitherLosesTheMeterNorLocksTheTable
     clickDeck(w); // the table still deals
     EXPECT_EQ(meter(w), "-5");
     EXPECT_EQ(w.poker.pokerDrawPending, kTrue);
-}
-
-TEST_F(PokerPlay, PlayVideoPokerDuringABusyDrawDoesNothing) {
-    FrmMain& w = poker(true);
-    deal(w, kFullHouse);
-    hold(w, {0, 1, 2, 3, 4});
-    platform.onDelay = [&](int ms) {
-        if (ms == 500) {
-            w.menus.mnuPoker->trigger();
-        }
-    };
-    clickDeck(w);
-    EXPECT_EQ(meter(w), "35");
-    EXPECT_EQ(w.poker.pokerHand[3].cardvalue, kFullHouse[3]);
 }

@@ -177,9 +177,19 @@ class FrmMain : public QMainWindow {
     // ---- Preferences (prefs/) ----
     int16 spaceChanged = kFalse; // the card spacing was typed into the Preferences
     void mnuMoreOptions_Click();
-    // ---- steps that belong to the Gin Rummy, Video Poker and score parts ----
-    // (app/frm_main_stand_ins.cpp holds their present minimal forms)
-    void showChampionCaption(); // mnuPlayRummy_Click step 13
+    // ---- Video Poker play (poker/frm_main_poker_*.cpp) ----
+    void showPokerHand(); // deals, or checks the holds and draws
+    void picPoker_MouseDown(int index, Qt::MouseButton button);
+    void picPoker_DblClick(int index);
+    void togglePokerHold(int index);
+    void showHoldOutline(int index, bool shown);
+    void paintPayLabel(int index, std::uint32_t back); // black text on `back` (0xRRGGBB)
+    int16 pokerMeter() const;                          // the credit meter read back
+    void endPerfectPlayRun();                          // offers the run, "Hands" back to 0
+    void showPokerCaption();                           // "Top Video Poker Expert is ..."
+    // ---- scores (scores/frm_main_scores.cpp) ----
+    void mnuWager_Click();      // the Top Scores window, modal
+    void showChampionCaption(); // "Gin Rummy Champion is ..."
     void readScoreFile();       // stats.dat at load
     void RecordTopScores();
 
@@ -264,6 +274,12 @@ class FrmMain : public QMainWindow {
     void dealOneCard(const CardSlot& slot, Surface& hand, int32 top, bool towardComputer);
     void turnUpFirstCard();
     void playAmbientSound();
+    void installPokerClicks();
+    void dealPokerHand(bool handOnTable);
+    void drawPokerHand();
+    bool pokerHoldAccepted();
+    void replacePokerCards();
+    void payPokerHand();
     void buildMenus();
     void buildGameMenu();
     void buildActionMenu();

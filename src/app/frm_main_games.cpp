@@ -6,6 +6,7 @@
 
 #include "app/frm_main.h"
 #include "app/text_number_rules.h"
+#include "poker/poker_advisor_rules.h"
 
 namespace quillan {
 
@@ -90,8 +91,8 @@ void FrmMain::decideOpener() {
 
 void FrmMain::mnuPoker_Click() {
     trap("mnuPoker_Click", [&] {
-        if (handBeingPlayed()) {
-            return;
+        if (isSet(poker.pokerBusy) || handBeingPlayed()) {
+            return; // never restart the table in the middle of a deal, a draw or a turn
         }
         ui.Frame1->hide();
         initPokerScreen();
@@ -123,20 +124,14 @@ void FrmMain::mnuExit_Click() {
 
 void FrmMain::Timer1_Timer() {
     trap("Timer1_Timer", [&] {
-        const int16 left = sub16(int16FromLabelText(ui.pkLabelTimer->text().toStdString()), 1);
-        ui.pkLabelTimer->setText(QString::number(left));
-        if (left == 98) {
+        const CountdownTick tick =
+            countdownTick(int16FromLabelText(ui.pkLabelTimer->text().toStdString()));
+        ui.pkLabelTimer->setText(QString::number(tick.shown));
+        if (tick.showHint) {
             ShowStatus(QStringLiteral("Click the Deck to deal"));
         }
-        if (left <= 0) {
-            ui.pkLabelTimer->setText(QStringLiteral("100"));
-            const int16 run = int16FromLabelText(ui.pkLabelHands->text().toStdString());
-            if (run > settings.prfvidPokPerfPlay) {
-                settings.prfvidPokPerfPlay = run;
-                RecordTopScores();
-            }
-            ui.pkLabelHands->setText(QStringLiteral("0"));
-            settings.prfvidPokPerfPlay = 0;
+        if (tick.runEnds) {
+            endPerfectPlayRun();
         }
     });
 }

@@ -50,6 +50,7 @@ void FrmMain::buildPreferencesMenu() {
     connect(menus.mnuShowComputerHand, &QAction::triggered, this,
             [this] { mnuShowComputerHand_Click(); });
     menus.mnuWager = menus.mnuPreferences->addAction(QStringLiteral("Show Scores"));
+    connect(menus.mnuWager, &QAction::triggered, this, [this] { mnuWager_Click(); });
     menus.mnuHide = menus.mnuPreferences->addAction(QStringLiteral("Hide Desktop"));
     connect(menus.mnuHide, &QAction::triggered, this, [this] { mnuHide_Click(); });
     menus.mnuSelectBackground = menus.mnuPreferences->addMenu(QStringLiteral("Select Background"));

@@ -4,6 +4,7 @@
 
 #include "cards/card_slot.h"
 #include "common/int16.h"
+#include "poker/poker_advisor_rules.h"
 
 namespace quillan {
 
@@ -50,6 +51,12 @@ struct Banks {
 struct PokerState {
     int16 pokerBusy = kFalse;       // a deal or draw is being played out
     int16 dealRightToLeft = kFalse; // the next deal runs from card 4 to card 0
+    // Card values: 0..4 are dealt, 5..9 replace them (position i draws pokerDeck(i + 5)).
+    FixedArray<int16, 52> pokerDeck{};
+    PokerHand pokerHand{};           // the five cards on the table
+    PokerHeld pokerHeld{};           // -1: card i is held
+    int16 pokerDrawPending = kFalse; // a dealt hand waits for holds and the draw
+    int16 pokerType = 0;             // category of the dealt hand, then of the final hand
 };
 
 // Values that keep their value from one call of a procedure to the next.

@@ -69,6 +69,14 @@ void FrmMain::restPayLabels() {
     }
 }
 
+// A highlighted label: black text on `back`; indices off the column are left alone.
+void FrmMain::paintPayLabel(int index, std::uint32_t back) {
+    if (index < 0 || index >= kPayLabels) {
+        return;
+    }
+    paintLabel(table.pkLabel[static_cast<std::size_t>(index)], rgbColour(back), Qt::black);
+}
+
 // The column is as tall as the table less 24 pixels; label 20 ("All Trash") at the bottom,
 // each label above the next, and the meter and the counters in the two rows on top.
 void FrmMain::layoutPokerColumn() {

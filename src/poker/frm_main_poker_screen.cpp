@@ -16,13 +16,13 @@ namespace quillan {
 
 namespace {
 
-constexpr QPoint kFlightStartOffset(8, 4);
 constexpr int kFirstDealWaitMs = 1000;
 
 } // namespace
 
 void FrmMain::initPokerScreen() {
     trap("initPokerScreen", [&] {
+        showPokerCaption();
         for (QAction* item :
              {menus.mnuPeek, menus.mnuShowComputerHand, menus.mnuSortRank, menus.mnuSortSuit}) {
             item->setEnabled(false);
@@ -32,8 +32,8 @@ void FrmMain::initPokerScreen() {
             ui.Timer1->start();
         }
         showDealPile(false);
-        for (QFrame* shape : table.Shape1) {
-            shape->hide();
+        for (int i = 0; i < kPokerCards; ++i) {
+            showHoldOutline(i, false);
         }
         for (QAction* item : menus.mnuBackgoundSelected) {
             item->setVisible(!item->text().isEmpty());
@@ -56,8 +56,11 @@ void FrmMain::initPokerScreen() {
         ui.picPokerLabels->show();
         ShowStatus(QStringLiteral("Welcome to Video Poker"));
         showDealPile(true);
+        poker.pokerDrawPending = kFalse;
+        poker.pokerHeld.clear();
         platform_.shortDelay(kFirstDealWaitMs);
         picDeal_Click(3);
+        ShowStatus(QStringLiteral("Click the cards to hold"));
     });
 }
 
@@ -78,7 +81,7 @@ void FrmMain::picDeal_Click(int) {
         table.picDeal[0].show();
         ui.table->repaintNow();
         if (!isSet(poker.pokerBusy)) {
-            dealPokerBacks();
+            showPokerHand();
         }
     });
 }
@@ -86,37 +89,27 @@ void FrmMain::picDeal_Click(int) {
 // The deal's first half: the five cards fly to their places and land face down, in
 // alternating directions from one deal to the next.
 void FrmMain::dealPokerBacks() {
-    trap("showPokerHand", [&] {
-        TableState& s = table;
-        poker.pokerBusy = kTrue;
-        s.picAnimate.move(s.picDeal[0].pos() + kFlightStartOffset);
-        s.picAnimate.hide();
-        for (int i = 0; i < kPokerCards; ++i) {
-            s.picPoker[static_cast<std::size_t>(i)].hide();
-            s.Shape1[static_cast<std::size_t>(i)]->hide();
+    TableState& s = table;
+    const bool rightToLeft = isSet(poker.dealRightToLeft);
+    poker.dealRightToLeft = toFlag(!rightToLeft);
+    for (int k = 0; k < kPokerCards; ++k) {
+        Surface& card = s.picPoker[static_cast<std::size_t>(rightToLeft ? 4 - k : k)];
+        int32 x1 = s.picAnimate.pos().x();
+        int32 y1 = s.picAnimate.pos().y();
+        AnimateCard(x1, y1, card.pos().x(), card.pos().y(), 1, settings.prfPKBackFace,
+                    CardLibrary::kModeBack, kNoSkip, false);
+        card.copyUnderlying(ui.table->windowImage());
+        {
+            QPainter painter(&card.picture());
+            pokerBack(*this).draw(painter, 0, 0);
         }
-        restPayLabels();
-        const bool rightToLeft = isSet(poker.dealRightToLeft);
-        poker.dealRightToLeft = toFlag(!rightToLeft);
-        for (int k = 0; k < kPokerCards; ++k) {
-            Surface& card = s.picPoker[static_cast<std::size_t>(rightToLeft ? 4 - k : k)];
-            int32 x1 = s.picAnimate.pos().x();
-            int32 y1 = s.picAnimate.pos().y();
-            AnimateCard(x1, y1, card.pos().x(), card.pos().y(), 1, settings.prfPKBackFace,
-                        CardLibrary::kModeBack, kNoSkip, false);
-            {
-                QPainter painter(&card.picture());
-                pokerBack(*this).draw(painter, 0, 0);
-            }
-            card.show();
-            ui.table->repaintNow(card.rect());
-            playCue(QStringLiteral("\\wavs\\deal.wav"));
-        }
-        s.picAnimate.hide();
-        s.picDeal[0].show();
-        ui.table->repaintNow();
-        poker.pokerBusy = kFalse;
-    });
+        card.show();
+        ui.table->repaintNow(card.rect());
+        playCue(QStringLiteral("\\wavs\\deal.wav"));
+    }
+    s.picAnimate.hide();
+    s.picDeal[0].show();
+    ui.table->repaintNow();
 }
 
 } // namespace quillan

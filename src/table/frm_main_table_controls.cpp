@@ -69,6 +69,7 @@ void FrmMain::buildTableControls() {
         t.Shape2[n] = outlineFrame(ui.table);
         t.Shape3[n] = outlineFrame(ui.table);
     }
+    installPokerClicks();
     t.lblBankComputer = bankLabel(ui.table);
     t.lblBankPlayer = bankLabel(ui.table);
     QPalette status = ui.lblStatus->palette();

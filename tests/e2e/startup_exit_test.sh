@@ -35,10 +35,12 @@ HOME="$work/home" XDG_CONFIG_HOME="" QT_QPA_PLATFORM=xcb \
     "$program" >"$work/stdout" 2>"$work/stderr" &
 app_pid=$!
 
-# The main window (the splash goes after three seconds).
+# The main window (the splash goes after three seconds), opened in Video Poker: its caption
+# names the top strategy player of the default tables.
 window=""
 for _ in $(seq 400); do
-    window="$(xdotool search --onlyvisible --name '^Quillan$' 2>/dev/null | head -n1 || true)"
+    window="$(xdotool search --onlyvisible --name '^Top Video Poker Expert is anonymous \(20\)$' \
+        2>/dev/null | head -n1 || true)"
     [ -n "$window" ] && [ "$(xdotool search --onlyvisible --class quillan 2>/dev/null | wc -l)" -eq 1 ] && break
     sleep 0.1
 done

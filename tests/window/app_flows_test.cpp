@@ -27,7 +27,7 @@ TEST_F(AppFlows, FirstStartWithNoSettingsOpensVideoPoker) {
     EXPECT_EQ(w.ui.Timer1->interval(), 5000);
     EXPECT_EQ(w.cards.stock.upperBound(), 51);
     EXPECT_FALSE(w.menus.mnuPeek->isEnabled());
-    EXPECT_EQ(statusOf(w), "Welcome to Video Poker");
+    EXPECT_EQ(statusOf(w), "Click the cards to hold");
     EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join("|").toStdString();
 }
 
@@ -92,7 +92,7 @@ TEST_F(AppFlows, PlayGinRummyDuringABusyPokerDealOnlySetsTheKnockLimit) {
     EXPECT_TRUE(w.ui.Timer1->isActive());
     EXPECT_EQ(w.turn.dealInProgress, kFalse);
     EXPECT_EQ(w.cards.deck, before);
-    EXPECT_EQ(statusOf(w), "Welcome to Video Poker");
+    EXPECT_EQ(statusOf(w), "Click the cards to hold");
 }
 
 TEST_F(AppFlows, SwitchingToVideoPokerAndBack) {

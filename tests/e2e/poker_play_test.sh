@@ -6,24 +6,6 @@
 set -euo pipefail
 source "$(dirname "$0")/table_lib.sh"
 
-# An X server on a display it picks itself (no race with other servers starting at the same
-# moment), waited for as long as a busy machine needs.
-start_x() {
-    exec {display_fd}<> <(:)
-    Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    local display=""
-    read -r -t 60 display <&"$display_fd" || true
-    [ -n "$display" ] || { echo "the X server did not start"; exit 1; }
-    export DISPLAY=":$display"
-    for _ in $(seq 300); do
-        xdotool getmouselocation >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    echo "the X server does not answer"
-    exit 1
-}
-
 # Sets FACES CARDS METER DECK_X DECK_Y from a fresh screenshot.
 read_table() {
     import -window root -depth 8 "rgb:$work/shot.rgb" 2>/dev/null

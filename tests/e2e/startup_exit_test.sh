@@ -5,30 +5,8 @@
 set -euo pipefail
 
 program="$1"
-for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
-done
-
-work="$(mktemp -d)"
-cleanup() {
-    [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# A free display number.
-display=99
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
-    display=$((display + 1))
-done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=":$display"
-for _ in $(seq 50); do
-    xdotool getmouselocation >/dev/null 2>&1 && break
-    sleep 0.1
-done
+source "$(dirname "$0")/table_lib.sh"
+start_x
 
 mkdir -p "$work/home"
 HOME="$work/home" XDG_CONFIG_HOME="" QT_QPA_PLATFORM=xcb \

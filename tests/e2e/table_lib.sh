@@ -15,18 +15,22 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# An X server on a display it picks itself (no race with other servers starting at the same
+# moment), waited for as long as a busy machine needs.
 start_x() {
-    display=99
-    while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
-        display=$((display + 1))
-    done
-    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    exec {display_fd}<> <(:)
+    Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
     xvfb_pid=$!
+    local display=""
+    read -r -t 60 display <&"$display_fd" || true
+    [ -n "$display" ] || { echo "the X server did not start"; exit 1; }
     export DISPLAY=":$display"
-    for _ in $(seq 50); do
-        xdotool getmouselocation >/dev/null 2>&1 && break
+    for _ in $(seq 300); do
+        xdotool getmouselocation >/dev/null 2>&1 && return 0
         sleep 0.1
     done
+    echo "the X server does not answer"
+    exit 1
 }
 
 # start_program BINARY SETTINGS-LINES...

@@ -172,8 +172,9 @@ class FrmMain : public QMainWindow {
     // ---- Video Poker (poker/frm_main_poker_screen.cpp) ----
     void initPokerScreen();
     void picDeal_Click(int index);
-    void dealPokerBacks(); // the five cards dealt face down
-    void restPayLabels();  // the resting colours of the pay column
+    void dealPokerBacks();           // the five cards dealt face down
+    void dealPokerBackTo(int index); // one face-down card flown to its place
+    void restPayLabels();            // the resting colours of the pay column
     // ---- Preferences (prefs/) ----
     int16 spaceChanged = kFalse; // the card spacing was typed into the Preferences
     void mnuMoreOptions_Click();

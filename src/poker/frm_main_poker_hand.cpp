@@ -147,19 +147,7 @@ void FrmMain::replacePokerCards() {
         if (isSet(poker.pokerHeld[i])) {
             continue;
         }
-        Surface& card = pokerCard(table, i);
-        int32 x1 = table.picAnimate.pos().x();
-        int32 y1 = table.picAnimate.pos().y();
-        AnimateCard(x1, y1, card.pos().x(), card.pos().y(), 1, settings.prfPKBackFace,
-                    CardLibrary::kModeBack, kNoSkip, false);
-        card.copyUnderlying(ui.table->windowImage());
-        {
-            QPainter painter(&card.picture());
-            pokerBack(*this).draw(painter, 0, 0);
-        }
-        card.show();
-        ui.table->repaintNow(card.rect());
-        playCue(QStringLiteral("\\wavs\\deal.wav"));
+        dealPokerBackTo(i);
     }
     table.picAnimate.hide();
     table.picDeal[0].show();

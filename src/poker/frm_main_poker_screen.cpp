@@ -93,23 +93,28 @@ void FrmMain::dealPokerBacks() {
     const bool rightToLeft = isSet(poker.dealRightToLeft);
     poker.dealRightToLeft = toFlag(!rightToLeft);
     for (int k = 0; k < kPokerCards; ++k) {
-        Surface& card = s.picPoker[static_cast<std::size_t>(rightToLeft ? 4 - k : k)];
-        int32 x1 = s.picAnimate.pos().x();
-        int32 y1 = s.picAnimate.pos().y();
-        AnimateCard(x1, y1, card.pos().x(), card.pos().y(), 1, settings.prfPKBackFace,
-                    CardLibrary::kModeBack, kNoSkip, false);
-        card.copyUnderlying(ui.table->windowImage());
-        {
-            QPainter painter(&card.picture());
-            pokerBack(*this).draw(painter, 0, 0);
-        }
-        card.show();
-        ui.table->repaintNow(card.rect());
-        playCue(QStringLiteral("\\wavs\\deal.wav"));
+        dealPokerBackTo(rightToLeft ? 4 - k : k);
     }
     s.picAnimate.hide();
     s.picDeal[0].show();
     ui.table->repaintNow();
+}
+
+// One face-down card flies from the deck to poker place `index` and stays there.
+void FrmMain::dealPokerBackTo(int index) {
+    Surface& card = table.picPoker[static_cast<std::size_t>(index)];
+    int32 x1 = table.picAnimate.pos().x();
+    int32 y1 = table.picAnimate.pos().y();
+    AnimateCard(x1, y1, card.pos().x(), card.pos().y(), 1, settings.prfPKBackFace,
+                CardLibrary::kModeBack, kNoSkip, false);
+    card.copyUnderlying(ui.table->windowImage());
+    {
+        QPainter painter(&card.picture());
+        pokerBack(*this).draw(painter, 0, 0);
+    }
+    card.show();
+    ui.table->repaintNow(card.rect());
+    playCue(QStringLiteral("\\wavs\\deal.wav"));
 }
 
 } // namespace quillan

@@ -1,6 +1,7 @@
 // Start-up: the splash for three seconds while the main window loads, then the table.
 #include <QApplication>
 #include <QScreen>
+#include <cstdio>
 
 #include "app/frm_main.h"
 #include "app/splash_window.h"
@@ -11,8 +12,13 @@ namespace {
 
 constexpr int kSplashMs = 3000;
 
-// A player never sees Qt's diagnostics on the console.
-void quietMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
+// A player never sees Qt's diagnostics on the console; only a fatal error, after which the
+// program cannot go on (no display to open, say), is said before it ends.
+void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "Quillan: %s\n", qPrintable(message));
+    }
+}
 
 void centre(QWidget& widget) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

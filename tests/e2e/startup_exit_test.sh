@@ -22,7 +22,7 @@ for _ in $(seq 400); do
     [ -n "$window" ] && [ "$(xdotool search --onlyvisible --class quillan 2>/dev/null | wc -l)" -eq 1 ] && break
     sleep 0.1
 done
-[ -n "$window" ] || { echo "the main window did not appear"; exit 1; }
+[ -n "$window" ] || { echo "the main window did not appear"; cat "$work/stderr"; exit 1; }
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$WIDTH" -ge 640 ] || { echo "window only $WIDTH pixels wide"; exit 1; }
 

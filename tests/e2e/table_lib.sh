@@ -8,9 +8,12 @@ for tool in Xvfb xdotool import python3; do
 done
 
 work="$(mktemp -d)"
+# Both processes are waited for, so that a dying X server never overlaps the next test's.
 cleanup() {
     [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
     [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+    [ -n "${app_pid:-}" ] && wait "$app_pid" 2>/dev/null || true
+    [ -n "${xvfb_pid:-}" ] && wait "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -61,6 +64,7 @@ find_window() {
         sleep 0.1
     done
     echo "the main window did not appear"
+    cat "$work/stderr" 2>/dev/null || true
     exit 1
 }
 

@@ -9,9 +9,8 @@ source "$(dirname "$0")/table_lib.sh"
 start_x
 
 mkdir -p "$work/home"
-HOME="$work/home" XDG_CONFIG_HOME="" QT_QPA_PLATFORM=xcb \
-    "$program" >"$work/stdout" 2>"$work/stderr" &
-app_pid=$!
+launched_program="$program"
+launch
 
 # The main window (the splash goes after three seconds), opened in Video Poker: its caption
 # names the top strategy player of the default tables.
@@ -20,6 +19,7 @@ for _ in $(seq 400); do
     window="$(xdotool search --onlyvisible --name '^Top Video Poker Expert is anonymous \(20\)$' \
         2>/dev/null | head -n1 || true)"
     [ -n "$window" ] && [ "$(xdotool search --onlyvisible --class quillan 2>/dev/null | wc -l)" -eq 1 ] && break
+    relaunch_if_display_refused
     sleep 0.1
 done
 [ -n "$window" ] || { echo "the main window did not appear"; cat "$work/stderr"; exit 1; }

@@ -45,9 +45,28 @@ start_program() {
     for line in "$@"; do
         printf '%s\n' "$line" >>"$work/home/.config/Quillan/Quillan.ini"
     done
+    launched_program="$program"
+    launches=0
+    launch
+}
+
+launch() {
     HOME="$work/home" XDG_CONFIG_HOME="" QT_QPA_PLATFORM=xcb \
-        "$program" >"$work/stdout" 2>"$work/stderr" &
+        "$launched_program" >"$work/stdout" 2>"$work/stderr" &
     app_pid=$!
+    launches=$((${launches:-0} + 1))
+}
+
+# On a loaded machine the X server now and then refuses a new client for a moment, and the
+# program ends at once saying it could not open its display. That is the test machine, not
+# the program: start it again, at most twice.
+relaunch_if_display_refused() {
+    if ! kill -0 "$app_pid" 2>/dev/null && [ "$launches" -lt 3 ] &&
+        grep -q 'platform plugin' "$work/stderr" 2>/dev/null; then
+        wait "$app_pid" 2>/dev/null || true
+        sleep 1
+        launch
+    fi
 }
 
 # Sets X, Y, WIDTH, HEIGHT of the main window (its title changes with the game).
@@ -61,6 +80,7 @@ find_window() {
                 return 0
             fi
         done
+        relaunch_if_display_refused
         sleep 0.1
     done
     echo "the main window did not appear"

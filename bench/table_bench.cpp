@@ -6,8 +6,8 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
+#include "bench_platform.h"
 #include "platform/card_library.h"
-#include "platform/platform.h"
 #include "table/card_flight.h"
 #include "table/frame_pacer.h"
 #include "table/pixel_copy.h"
@@ -17,44 +17,10 @@ namespace {
 
 using namespace quillan;
 
-// Only the clock is used by the pacer; nothing here is ever shown or played.
-class BenchPlatform : public Platform {
-  public:
-    QString programFolder() const override { return {}; }
-    void messageBox(const QString&, const QString&) override {}
-    bool askYesNo(const QString&, const QString&) override { return false; }
-    QString inputBox(const QString&, const QString&, const QString& d) override { return d; }
-    std::optional<QColor> chooseColour(const QColor&) override { return {}; }
-    void showHelp(const QString&) override {}
-    void playSound(const QString&) override {}
-    QString readSetting(const QString&, const QString& d) override { return d; }
-    void writeSetting(const QString&, const QString&) override {}
-    QString registryRead(const QString&, const QString&, const QString&, const QString&,
-                         const QString& d) override {
-        return d;
-    }
-    qint64 tickCount() const override { return 0; }
-    double timeOfDay() const override { return 0; }
-    void shortDelay(int) override {}
-    void doEvents() override {}
-    void sleepMs(int) override {}
-    float rnd() override { return 0; }
-    void randomize() override {}
-};
-
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "table_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static QApplication app(argc, argv);
-    return app;
-}
+using bench::BenchPlatform;
 
 void BM_CardMove400AtDelayZero(benchmark::State& state) {
-    application();
+    bench::offscreenApplication();
     const bool shown = state.range(0) != 0;
     TableCanvas canvas;
     canvas.resizeTable(QSize(800, 600), 1.0);

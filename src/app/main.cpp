@@ -1,12 +1,16 @@
 // Start-up: the splash for three seconds while the main window loads, then the table.
 #include <QApplication>
+#include <QIcon>
 #include <QScreen>
 #include <cstdio>
 
 #include "app/frm_main.h"
 #include "app/splash_window.h"
+#include "app/table_size_menu.h"
 #include "extras/help_viewer.h"
+#include "platform/program_paths.h"
 #include "platform/qt_platform.h"
+#include "platform/table_scale.h"
 
 namespace {
 
@@ -30,16 +34,21 @@ void centre(QWidget& widget) {
 
 int main(int argc, char* argv[]) {
     qInstallMessageHandler(quietMessages);
+    const int tablePercent = quillan::applyTableSize();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillan"));
     QApplication::setQuitOnLastWindowClosed(false);
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quillan.Quillan"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.quillan.Quillan")));
 
-    quillan::QtPlatform platform(QApplication::applicationDirPath());
+    const auto paths = quillan::findProgramPaths(QApplication::applicationDirPath());
+    quillan::QtPlatform platform(paths.programFolder, paths.writableFolder);
     quillan::HelpViewer help;
     platform.setHelpViewer([&help](const QString& file) { help.showContents(file); });
     quillan::FrmMain window(platform);
     window.helpFile = platform.programFolder() + QStringLiteral("/felton.hlp");
     window.endProgram = [] { QCoreApplication::quit(); };
+    quillan::addTableSizeMenu(*window.menus.mnuPreferences, tablePercent);
 
     quillan::SplashWindow splash;
     centre(splash);

@@ -1,4 +1,5 @@
-// "Save Position": both hands written to bug.txt in the program folder for a bug report.
+// "Save Position": both hands written to bug.txt for a bug report, in the program folder
+// or, when that may not be written, in the player's data folder.
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -6,6 +7,7 @@
 #include "app/frm_main.h"
 #include "common/program_error.h"
 #include "extras/position_dump_rules.h"
+#include "platform/program_paths.h"
 
 namespace quillan {
 
@@ -29,7 +31,9 @@ void replaceTextFile(const QString& path, const std::string& text) {
 
 void FrmMain::mnuSavePosition_Click() {
     trap("mnuSavePosition_Click", [&] {
-        const QString path = programFolder() + QStringLiteral("/bug.txt");
+        const QString folder = platform_.writableFolder();
+        makeFolder(folder);
+        const QString path = folder + QStringLiteral("/bug.txt");
         replaceTextFile(path, positionDumpText(cards.handplayer, cards.handComputer));
         const std::string shown =
             QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdString();

@@ -15,8 +15,11 @@ class Platform {
   public:
     virtual ~Platform() = default;
 
-    // The program's folder: pictures, sounds, help, stats.dat and bug.txt live here.
+    // The program's folder: the pictures, sounds and help file it reads live here.
     virtual QString programFolder() const = 0;
+    // Where stats.dat and bug.txt are read and written: the program folder when it may be
+    // written, else the player's own data folder (which the writer creates when missing).
+    virtual QString writableFolder() const { return programFolder(); }
 
     // Message box with an OK button.
     virtual void messageBox(const QString& text, const QString& title) = 0;

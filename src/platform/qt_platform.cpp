@@ -27,8 +27,9 @@ QString settingsKey(const QString& key) {
 
 } // namespace
 
-QtPlatform::QtPlatform(QString programFolder)
+QtPlatform::QtPlatform(QString programFolder, QString writableFolder)
     : folder_(std::move(programFolder)),
+      writableFolder_(writableFolder.isEmpty() ? folder_ : std::move(writableFolder)),
       store_(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quillan"),
              QStringLiteral("Quillan")),
       sound_(std::make_unique<SoundPlayer>()) {

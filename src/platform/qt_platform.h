@@ -15,10 +15,12 @@ namespace quillan {
 
 class QtPlatform : public Platform {
   public:
-    explicit QtPlatform(QString programFolder);
+    // Without a writable folder, files are written in the program folder.
+    explicit QtPlatform(QString programFolder, QString writableFolder = {});
     ~QtPlatform() override;
 
     QString programFolder() const override { return folder_; }
+    QString writableFolder() const override { return writableFolder_; }
     void messageBox(const QString& text, const QString& title) override;
     bool askYesNo(const QString& text, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title,
@@ -48,6 +50,7 @@ class QtPlatform : public Platform {
 
   private:
     QString folder_;
+    QString writableFolder_;
     QSettings store_;
     RandomSource random_;
     std::unique_ptr<SoundPlayer> sound_;

@@ -18,7 +18,7 @@ QString championCaption(const char* heading, const ScoreEntry& entry) {
 } // namespace
 
 void FrmMain::readScoreFile() {
-    loadScoreTable(programFolder());
+    loadScoreTable(platform_.writableFolder());
 }
 
 void FrmMain::RecordTopScores() {

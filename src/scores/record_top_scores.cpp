@@ -26,7 +26,7 @@ void RecordTopScores(Platform& platform, ScoreTable& table, int16 prfPlayerBank,
         prfvidPokPerfPlay = 0;
     }
     runScorePass(table, ScorePass::Winnings, prfvidPokMoney, ask);
-    writeStatsFile(platform.programFolder(), table);
+    writeStatsFile(platform.writableFolder(), table);
 }
 
 void RecordTopScores(Platform& platform, int16 prfPlayerBank, int16& prfvidPokPerfPlay,

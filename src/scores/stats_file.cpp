@@ -6,6 +6,7 @@
 #include <span>
 
 #include "common/program_error.h"
+#include "platform/program_paths.h"
 #include "scores/score_file_rules.h"
 
 namespace quillan {
@@ -30,6 +31,7 @@ void writeStatsFile(const QString& programFolder, const ScoreTable& table) {
     // The new contents go to a temporary file that replaces stats.dat only when complete.
     // Unbuffered, so a short write (a full disk) is seen here: a buffered QSaveFile would
     // still commit the part that was written.
+    makeFolder(programFolder); // the player's data folder is made by the first write
     QSaveFile file(statsFilePath(programFolder));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         throw ProgramError("Path/File access error");

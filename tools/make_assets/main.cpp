@@ -2,9 +2,11 @@
 //   make_assets sheet <out.png> [ratio]     card contact sheet
 //   make_assets pictures <folder>           backgrounds (pics/) and custom backs (pics/backs/)
 //   make_assets sounds <folder> [speech]    sound cues; speech holds recorded voice cues
+//   make_assets icons <folder>              the program's icon, SVG and PNG, in hicolor/
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include "make_assets/app_icon.h"
 #include "make_assets/contact_sheet.h"
 #include "make_assets/pictures.h"
 #include "make_assets/sounds.h"
@@ -13,7 +15,7 @@ namespace {
 
 int usage() {
     QTextStream(stderr) << "usage: make_assets sheet <out.png> [ratio] | pictures <folder> | "
-                           "sounds <folder> [speech folder]\n";
+                           "sounds <folder> [speech folder] | icons <folder>\n";
     return 2;
 }
 
@@ -38,6 +40,9 @@ int main(int argc, char** argv) {
     }
     if (command == QLatin1String("sounds")) {
         return make_assets::writeSounds(args[2], args.size() > 3 ? args[3] : QString()) ? 0 : 1;
+    }
+    if (command == QLatin1String("icons")) {
+        return make_assets::writeIcons(args[2]) ? 0 : 1;
     }
     return usage();
 }

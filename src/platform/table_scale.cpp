@@ -1,0 +1,88 @@
+#include "platform/table_scale.h"
+
+#include <QByteArray>
+#include <cmath>
+
+#include "platform/table_size_store.h"
+#include "table/table_size_rules.h"
+
+#ifdef QUILLAN_HAVE_X11
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#endif
+
+namespace quillan {
+
+namespace {
+
+#ifdef QUILLAN_HAVE_X11
+// The desktop's work area (_NET_WORKAREA of the first desktop), when a window manager gives one.
+std::optional<std::pair<int, int>> workArea(Display* display, int screen) {
+    const Atom property = XInternAtom(display, "_NET_WORKAREA", True);
+    if (property == None) {
+        return std::nullopt;
+    }
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    const int status =
+        XGetWindowProperty(display, RootWindow(display, screen), property, 0, 4, False, XA_CARDINAL,
+                           &type, &format, &count, &after, &data);
+    std::optional<std::pair<int, int>> area;
+    if (status == Success && type == XA_CARDINAL && format == 32 && count >= 4) {
+        const auto* values = reinterpret_cast<const long*>(data); // format 32 comes as long
+        if (values[2] > 0 && values[3] > 0) {
+            area = std::pair{static_cast<int>(values[2]), static_cast<int>(values[3])};
+        }
+    }
+    if (data != nullptr) {
+        XFree(data);
+    }
+    return area;
+}
+#endif
+
+} // namespace
+
+std::optional<std::pair<int, int>> freeScreenArea() {
+#ifdef QUILLAN_HAVE_X11
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        return std::nullopt;
+    }
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        return std::nullopt;
+    }
+    const int screen = DefaultScreen(display);
+    auto area =
+        workArea(display, screen)
+            .value_or(std::pair{DisplayWidth(display, screen), DisplayHeight(display, screen)});
+    const char* resources = XResourceManagerString(display);
+    const double desktopScale = desktopScaleFromResources(resources ? resources : "");
+    XCloseDisplay(display);
+    area.first = static_cast<int>(std::floor(area.first / desktopScale));
+    area.second = static_cast<int>(std::floor(area.second / desktopScale));
+    return area;
+#else
+    return std::nullopt;
+#endif
+}
+
+int applyTableSize() {
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        return 0;
+    }
+    const TableSize choice = readTableSize();
+    // Per-screen factors set in the environment leave no known screen to fit the table to.
+    const bool screenKnown = qEnvironmentVariableIsEmpty("QT_SCREEN_SCALE_FACTORS");
+    const int percent = tablePercent(
+        choice, choice == TableSize::Automatic && screenKnown ? freeScreenArea() : std::nullopt);
+    if (percent != 100) {
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(percent / 100.0));
+    }
+    return percent;
+}
+
+} // namespace quillan

@@ -1,0 +1,20 @@
+#pragma once
+// Draws the whole window (table, cards, menus, dialogs) at the player's table size. The
+// size is handed to Qt as its scale factor, which it reads once, when the application is
+// created, so this runs before that; a change of size shows at the next start.
+
+#include <optional>
+#include <utility>
+
+namespace quillan {
+
+// The screen's free area (without panels) in the desktop's own logical pixels, asked of
+// the X server; nothing when there is none to ask.
+std::optional<std::pair<int, int>> freeScreenArea();
+
+// Call before the application exists. Sets the scale for the stored table size and returns
+// its percentage (100 when nothing is scaled). A scale the player set in the environment
+// (QT_SCALE_FACTOR) is left alone, and 0 is returned: the table size does not apply.
+int applyTableSize();
+
+} // namespace quillan

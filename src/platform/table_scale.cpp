@@ -1,7 +1,6 @@
 #include "platform/table_scale.h"
 
 #include <QByteArray>
-#include <cmath>
 
 #include "platform/table_size_store.h"
 #include "table/table_size_rules.h"
@@ -56,14 +55,10 @@ std::optional<std::pair<int, int>> freeScreenArea() {
         return std::nullopt;
     }
     const int screen = DefaultScreen(display);
-    auto area =
+    const auto area =
         workArea(display, screen)
             .value_or(std::pair{DisplayWidth(display, screen), DisplayHeight(display, screen)});
-    const char* resources = XResourceManagerString(display);
-    const double desktopScale = desktopScaleFromResources(resources ? resources : "");
     XCloseDisplay(display);
-    area.first = static_cast<int>(std::floor(area.first / desktopScale));
-    area.second = static_cast<int>(std::floor(area.second / desktopScale));
     return area;
 #else
     return std::nullopt;

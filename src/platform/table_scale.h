@@ -8,8 +8,9 @@
 
 namespace quillan {
 
-// The screen's free area (without panels) in the desktop's own logical pixels, asked of
-// the X server; nothing when there is none to ask.
+// The screen's free area (without panels), asked of the X server; nothing when there is
+// none to ask. Its pixels are the window's pixels at 100%: Qt on X11 scales a window only
+// by the factors set in its environment, which leave the table size alone (see below).
 std::optional<std::pair<int, int>> freeScreenArea();
 
 // Call before the application exists. Sets the scale for the stored table size and returns

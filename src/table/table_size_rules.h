@@ -44,8 +44,4 @@ int automaticTablePercent(int screenWidth, int screenHeight, int windowWidth = k
 // screen when the choice is Automatic (100 when the screen is not known).
 int tablePercent(TableSize choice, std::optional<std::pair<int, int>> screen);
 
-// The scale the desktop already applies to every program, from its X resources
-// ("Xft.dpi: 192" is 2); 1 when they name no dpi above the standard 96 or one beyond reason.
-double desktopScaleFromResources(std::string_view resources);
-
 } // namespace quillan

@@ -19,6 +19,7 @@ class FakePlatform : public Platform {
     explicit FakePlatform(QString folder = {}, unsigned seed = 12345);
 
     QString programFolder() const override { return folder_; }
+    QString writableFolder() const override { return writable.isEmpty() ? folder_ : writable; }
     void messageBox(const QString& text, const QString& title) override;
     bool askYesNo(const QString& text, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title,
@@ -54,6 +55,7 @@ class FakePlatform : public Platform {
     std::deque<float> rndAnswers; // taken first by rnd(); then the seeded generator
 
     std::map<QString, QString> settings; // the settings store
+    QString writable;                    // where files are written; empty: the program folder
     QString registryAnswer;              // empty: registry reads return their default
     qint64 clockMs = 1000;
     int reseeds = 0;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Regenerates everything in assets/: the table backgrounds and custom backs (pics/), the sound
-# cues (wavs/) and the help file (felton.hlp). Needs the build tools plus espeak-ng and sox
+# cues (wavs/) and the help file (felton.hlp); and the icon in desktop/icons/. Needs the build tools plus espeak-ng and sox
 # (spoken cues) and ImageMagick (the GIF background); the program's own build needs none of them.
 #
 #   bash scripts/make-assets.sh                   regenerate assets/
@@ -42,6 +42,10 @@ rm -rf "$root/assets/pics" "$root/assets/wavs"
 mkdir -p "$root/assets"
 cp -r "$stage/out/pics" "$stage/out/wavs" "$root/assets/"
 cp "$root/tools/help/felton.html" "$root/assets/felton.hlp"
+
+# The program's icon for the desktop, installed into share/icons/hicolor.
+rm -rf "$root/desktop/icons"
+"$tool" icons "$root/desktop/icons"
 
 if [ -n "$sheet" ]; then
   "$tool" sheet "$sheet" 2

@@ -19,10 +19,10 @@ cleanup() {
 trap cleanup EXIT
 
 # An X server on a display it picks itself (no race with other servers starting at the same
-# moment), waited for as long as a busy machine needs.
+# moment), waited for as long as a busy machine needs. Its screen is 1024 x 768 unless given.
 start_x() {
     exec {display_fd}<> <(:)
-    Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb -displayfd "$display_fd" -screen 0 "${1:-1024x768}x24" -nolisten tcp >/dev/null 2>&1 &
     xvfb_pid=$!
     local display=""
     read -r -t 60 display <&"$display_fd" || true

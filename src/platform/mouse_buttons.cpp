@@ -1,23 +1,17 @@
 #include "platform/mouse_buttons.h"
 
-#ifdef QUILLAN_HAVE_X11
-#include <X11/Xlib.h>
-#endif
+#include "platform/x_display.h"
 
 namespace quillan {
 
 std::optional<bool> pointerButtonsSwapped() {
 #ifdef QUILLAN_HAVE_X11
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
-        return std::nullopt;
-    }
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr) {
+    const XDisplayPtr display = openXDisplay();
+    if (!display) {
         return std::nullopt;
     }
     unsigned char map[32] = {};
-    const int buttons = XGetPointerMapping(display, map, static_cast<int>(sizeof map));
-    XCloseDisplay(display);
+    const int buttons = XGetPointerMapping(display.get(), map, static_cast<int>(sizeof map));
     if (buttons < 3) {
         return std::nullopt;
     }

@@ -5,9 +5,9 @@
 #include "platform/table_size_store.h"
 #include "table/table_size_rules.h"
 
+#include "platform/x_display.h"
 #ifdef QUILLAN_HAVE_X11
 #include <X11/Xatom.h>
-#include <X11/Xlib.h>
 #endif
 
 namespace quillan {
@@ -47,19 +47,14 @@ std::optional<std::pair<int, int>> workArea(Display* display, int screen) {
 
 std::optional<std::pair<int, int>> freeScreenArea() {
 #ifdef QUILLAN_HAVE_X11
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+    const XDisplayPtr display = openXDisplay();
+    if (!display) {
         return std::nullopt;
     }
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr) {
-        return std::nullopt;
-    }
-    const int screen = DefaultScreen(display);
-    const auto area =
-        workArea(display, screen)
-            .value_or(std::pair{DisplayWidth(display, screen), DisplayHeight(display, screen)});
-    XCloseDisplay(display);
-    return area;
+    const int screen = DefaultScreen(display.get());
+    return workArea(display.get(), screen)
+        .value_or(
+            std::pair{DisplayWidth(display.get(), screen), DisplayHeight(display.get(), screen)});
 #else
     return std::nullopt;
 #endif

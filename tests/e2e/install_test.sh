@@ -11,6 +11,8 @@ program="$1"
 build="$(cd "$(dirname "$program")/.." && pwd)"
 [ -f "$build/CMakeCache.txt" ] || { echo "no build folder above $program"; exit 1; }
 source "$(dirname "$0")/table_lib.sh"
+# The share folder is made read-only below; give it back its write bit so it can be removed.
+trap 'chmod -R u+w "$work" 2>/dev/null || true; cleanup' EXIT
 for tool in cmake desktop-file-validate appstreamcli identify; do
     command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
 done
@@ -148,5 +150,4 @@ PY
 launch
 wait_title '^Top Video Poker Expert is Tester \(500\)$'
 check_console
-chmod -R u+w "$dest"
 echo "ok"

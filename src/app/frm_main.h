@@ -26,6 +26,7 @@ class QTimer;
 
 namespace quillan {
 
+class PokerAnalysis;
 class TableCanvas;
 struct TableMouseEvent;
 
@@ -95,6 +96,7 @@ class FrmMain : public QMainWindow {
     TableState table;
     QString helpFile;           // program folder + "/felton.hlp"
     PeripheryWindows periphery; // desktop cover and About box
+    PokerAnalysis* pokerAnalysis = nullptr; // the Hand Analysis window's follower (a child)
     // Called as the last step of Form_Unload; the program sets it to quit the application.
     std::function<void()> endProgram;
 

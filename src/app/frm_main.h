@@ -94,8 +94,8 @@ class FrmMain : public QMainWindow {
     MenuItems menus;
     Controls ui;
     TableState table;
-    QString helpFile;           // program folder + "/felton.hlp"
-    PeripheryWindows periphery; // desktop cover and About box
+    QString helpFile;                       // program folder + "/felton.hlp"
+    PeripheryWindows periphery;             // desktop cover and About box
     PokerAnalysis* pokerAnalysis = nullptr; // the Hand Analysis window's follower (a child)
     // Called as the last step of Form_Unload; the program sets it to quit the application.
     std::function<void()> endProgram;

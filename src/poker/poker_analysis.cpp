@@ -76,8 +76,8 @@ void PokerAnalysis::startBuilding() {
     if (table_ || building_.valid()) {
         return;
     }
-    building_ = std::async(std::launch::async,
-                           [] { return std::make_unique<const HoldValueTable>(); });
+    building_ =
+        std::async(std::launch::async, [] { return std::make_unique<const HoldValueTable>(); });
     poll_.start();
 }
 

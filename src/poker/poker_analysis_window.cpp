@@ -134,7 +134,8 @@ void PokerAnalysisWindow::showDeal(const DealAnalysis& analysis) {
                  QString::fromUtf8(rung.data(), static_cast<qsizetype>(rung.size())).trimmed(),
                  heldNames(analysis, analysis.best().mask), number(analysis.best().perCredit())));
     fillRows(analysis, std::nullopt);
-    verdict_->setText(QStringLiteral("Hold your cards and draw: your hold and its cost show here."));
+    verdict_->setText(
+        QStringLiteral("Hold your cards and draw: your hold and its cost show here."));
 }
 
 void PokerAnalysisWindow::showDraw(const DealAnalysis& analysis, unsigned heldMask) {
@@ -164,8 +165,7 @@ void PokerAnalysisWindow::showTally(const SessionTally& tally) {
                  number(100.0 * kBestPlayReturn, 2)));
 }
 
-void PokerAnalysisWindow::fillRows(const DealAnalysis& analysis,
-                                   std::optional<unsigned> heldMask) {
+void PokerAnalysisWindow::fillRows(const DealAnalysis& analysis, std::optional<unsigned> heldMask) {
     holds_->setRowCount(kHoldCount);
     for (int i = 0; i < 5; ++i) {
         auto* header = cell(pokerCardName(analysis.deal[i].cardvalue));

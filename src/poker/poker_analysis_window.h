@@ -19,8 +19,8 @@ class PokerAnalysisWindow : public QWidget {
   public:
     explicit PokerAnalysisWindow(QWidget* parent);
 
-    void showPreparing();                // the values are still being worked out
-    void showWaiting();                  // no hand to analyse yet
+    void showPreparing(); // the values are still being worked out
+    void showWaiting();   // no hand to analyse yet
     void showDeal(const DealAnalysis& analysis);
     void showDraw(const DealAnalysis& analysis, unsigned heldMask);
     void showTally(const SessionTally& tally);

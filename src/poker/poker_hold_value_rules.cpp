@@ -38,8 +38,7 @@ std::array<std::int32_t, kHoldCount> subsetPlaces(const int* cards) {
     for (unsigned m = 1; m < kHoldCount; ++m) {
         const int top = std::bit_width(m) - 1;
         const unsigned rest = m & ~(1u << top);
-        place[m] = place[rest] +
-                   static_cast<std::int32_t>(choose(cards[top], std::popcount(m)));
+        place[m] = place[rest] + static_cast<std::int32_t>(choose(cards[top], std::popcount(m)));
     }
     return place;
 }
@@ -237,7 +236,8 @@ DealAnalysis HoldValueTable::analyse(const PokerHand& deal) const {
         hold.finals = counts[m];
         hold.draws = drawsOf(5 - std::popcount(m));
         for (int l = 0; l < kLanes; ++l) {
-            hold.payTotal += credits[static_cast<std::size_t>(l)] * counts[m][static_cast<std::size_t>(l)];
+            hold.payTotal +=
+                credits[static_cast<std::size_t>(l)] * counts[m][static_cast<std::size_t>(l)];
         }
         hold.ladder = checkHold(deal, heldFlags(hold.mask), result.ladderCategory).right;
     }

@@ -30,7 +30,7 @@ int dealsInClass(const std::array<unsigned, kSuits>& sets) {
     int run = 1;
     for (int s = 1; s < kSuits; ++s) {
         run = sets[static_cast<std::size_t>(s)] == sets[static_cast<std::size_t>(s - 1)] ? run + 1
-                                                                                        : 1;
+                                                                                         : 1;
         deals /= run;
     }
     return deals;

@@ -14,11 +14,11 @@ namespace quillan {
 inline constexpr std::int64_t kAllDeals = 2598960;
 
 struct WholeGame {
-    std::int64_t deals = 0;        // deals counted (2,598,960 when complete)
-    std::int64_t analysed = 0;     // deals actually analysed (fewer when classes stand in)
-    std::int64_t bestTotal = 0;    // sum of the best hold's value, 1 / kCommonDraws credits
-    std::int64_t ladderTotal = 0;  // sum of the ladder hold's value
-    std::int64_t ladderShort = 0;  // deals where the ladder's hold is worth less than the best
+    std::int64_t deals = 0;       // deals counted (2,598,960 when complete)
+    std::int64_t analysed = 0;    // deals actually analysed (fewer when classes stand in)
+    std::int64_t bestTotal = 0;   // sum of the best hold's value, 1 / kCommonDraws credits
+    std::int64_t ladderTotal = 0; // sum of the ladder hold's value
+    std::int64_t ladderShort = 0; // deals where the ladder's hold is worth less than the best
     // Finished hands of the best play per category (index c - 1), in 1 / kCommonDraws hands.
     std::array<std::int64_t, kCategoryCount> bestFinals{};
     // The ladder's shortfall by the dealt hand's rung (index c - 1): deals, and value lost.

@@ -61,7 +61,8 @@ Enumerated enumerate(const PokerHand& deal, unsigned mask) {
         ++e.finals[static_cast<std::size_t>(category - 1)];
         e.payTotal += kPays.count(category) ? kPays.at(category) : 0;
         int j = static_cast<int>(pick.size()) - 1;
-        while (j >= 0 && pick[static_cast<std::size_t>(j)] == n - static_cast<int>(pick.size()) + j) {
+        while (j >= 0 &&
+               pick[static_cast<std::size_t>(j)] == n - static_cast<int>(pick.size()) + j) {
             --j;
         }
         if (j < 0) {

@@ -95,7 +95,7 @@ TEST_F(PokerAnalysisWindowTest, ListsThe32HoldsBestFirstWithTheLadderAndBestPlay
         previous = value;
         holds.insert(heldCards(w, r).join('|'));
     }
-    EXPECT_EQ(holds.size(), 32); // every hold once
+    EXPECT_EQ(holds.size(), 32);         // every hold once
     EXPECT_TRUE(holds.contains("||||")); // drawing five is among them
     EXPECT_TRUE(w.pokerAnalysis->window()->headline().contains("Ladder: 2 High (Suited)"));
 }
@@ -112,12 +112,13 @@ TEST_F(PokerAnalysisWindowTest, AfterTheDrawAWrongHoldShowsWhatItCost) {
     const QString cost = text(w, yours, PokerAnalysisWindow::kCostColumn);
     EXPECT_GT(cost.toDouble(), 0.0);
     EXPECT_TRUE(w.pokerAnalysis->window()->verdict().contains(cost + " credits less than holding "
-                                                              "J\u2660 J\u2665"))
+                                                                     "J\u2660 J\u2665"))
         << w.pokerAnalysis->window()->verdict().toStdString();
     EXPECT_EQ(play(w, 0), "Best, Ladder");
     EXPECT_NEAR(w.pokerAnalysis->tally().mistakeCost(), cost.toDouble(), 5e-5);
     EXPECT_TRUE(w.pokerAnalysis->window()->tallyLine().contains(
-        "1 hands analysed, 0 held as the best play, mistakes cost " + QString::number(cost.toDouble(), 'f', 2)));
+        "1 hands analysed, 0 held as the best play, mistakes cost " +
+        QString::number(cost.toDouble(), 'f', 2)));
 
     deal(w, kJacks);
     hold(w, {0, 1});

@@ -7,8 +7,8 @@
 
 #include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <cstring>
+#include <ctime>
 
 #include "poker/poker_ladder_rules.h"
 #include "poker/poker_whole_game_rules.h"

@@ -94,9 +94,10 @@ class FrmMain : public QMainWindow {
     MenuItems menus;
     Controls ui;
     TableState table;
-    QString helpFile;                       // program folder + "/felton.hlp"
-    PeripheryWindows periphery;             // desktop cover and About box
-    PokerAnalysis* pokerAnalysis = nullptr; // the Hand Analysis window's follower (a child)
+    QString helpFile;           // program folder + "/felton.hlp"
+    PeripheryWindows periphery; // desktop cover and About box
+    // Follows the Video Poker table for the Hand Analysis window (a child of this window).
+    PokerAnalysis* pokerAnalysis = nullptr;
     // Called as the last step of Form_Unload; the program sets it to quit the application.
     std::function<void()> endProgram;
 

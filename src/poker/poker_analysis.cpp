@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QScreen>
+#include <algorithm>
 
 #include "app/frm_main.h"
 
@@ -29,8 +31,7 @@ PokerAnalysis::~PokerAnalysis() {
 void PokerAnalysis::open() {
     if (!view_) {
         view_ = new PokerAnalysisWindow(&main_);
-        const QRect frame = main_.frameGeometry();
-        view_->move(frame.right() + kGap, frame.top());
+        placeBesideTable();
     }
     // A hand waiting for its draw is analysed at once; a hand already drawn while the window
     // was closed is not the window's to judge.
@@ -46,6 +47,22 @@ void PokerAnalysis::open() {
     view_->raise();
     startBuilding();
     analysePending();
+}
+
+// To the right of the table where the screen has room, else as far right as it fits.
+void PokerAnalysis::placeBesideTable() {
+    const QRect frame = main_.frameGeometry();
+    QRect place(QPoint(frame.right() + kGap, frame.top()), view_->size());
+    if (const QScreen* screen = main_.screen()) {
+        const QRect room = screen->availableGeometry();
+        place.setHeight(std::min(place.height(), room.height()));
+        place.moveRight(std::min(place.right(), room.right()));
+        place.moveBottom(std::min(place.bottom(), room.bottom()));
+        place.moveLeft(std::max(place.left(), room.left()));
+        place.moveTop(std::max(place.top(), room.top()));
+    }
+    view_->resize(place.size());
+    view_->move(place.topLeft());
 }
 
 bool PokerAnalysis::following() const {

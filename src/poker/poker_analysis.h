@@ -44,6 +44,7 @@ class PokerAnalysis : public QObject {
 
   private:
     bool following() const;
+    void placeBesideTable();
     void takeDeal(const PokerHand& hand, bool opening);
     void startBuilding();
     void takeTable();

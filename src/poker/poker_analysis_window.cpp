@@ -87,6 +87,8 @@ PokerAnalysisWindow::PokerAnalysisWindow(QWidget* parent) : QWidget(parent, Qt::
     holds_->horizontalHeader()->setSectionResizeMode(kReturnColumn, QHeaderView::ResizeToContents);
     holds_->horizontalHeader()->setSectionResizeMode(kCostColumn, QHeaderView::ResizeToContents);
     holds_->horizontalHeader()->setSectionResizeMode(kPlayColumn, QHeaderView::Stretch);
+    holds_->horizontalHeaderItem(kCostColumn)
+        ->setToolTip(QStringLiteral("Credits given away against the best hold, on a bet of 5"));
     layout->addWidget(holds_, 1);
 
     verdict_ = new QLabel(this);
@@ -97,7 +99,7 @@ PokerAnalysisWindow::PokerAnalysisWindow(QWidget* parent) : QWidget(parent, Qt::
     layout->addWidget(tally_);
     showWaiting();
     showTally(SessionTally{});
-    resize(520, 40 + 34 * (holds_->verticalHeader()->defaultSectionSize()) + 110);
+    resize(470, 33 * holds_->verticalHeader()->defaultSectionSize() + 150);
 }
 
 QString PokerAnalysisWindow::headline() const {
@@ -156,13 +158,17 @@ void PokerAnalysisWindow::showDraw(const DealAnalysis& analysis, unsigned heldMa
 }
 
 void PokerAnalysisWindow::showTally(const SessionTally& tally) {
+    const QString played = tally.hands() == 1
+                               ? QStringLiteral("1 hand analysed")
+                               : QStringLiteral("%1 hands analysed").arg(tally.hands());
+    const QString actual =
+        tally.hands() == 0 ? QStringLiteral("-") : number(100.0 * tally.actualReturn(), 2) + '%';
     tally_->setText(
-        QStringLiteral("This session: %1 hands analysed, %2 held as the best play, mistakes cost "
-                       "%3 credits. Return %4% (best play %5%).")
-            .arg(tally.hands())
+        QStringLiteral("This session: %1, %2 held as the best play, mistakes cost %3 "
+                       "credits. Return %4 (best play %5%).")
+            .arg(played)
             .arg(tally.matched())
-            .arg(number(tally.mistakeCost(), 2), number(100.0 * tally.actualReturn(), 2),
-                 number(100.0 * kBestPlayReturn, 2)));
+            .arg(number(tally.mistakeCost(), 2), actual, number(100.0 * kBestPlayReturn, 2)));
 }
 
 void PokerAnalysisWindow::fillRows(const DealAnalysis& analysis, std::optional<unsigned> heldMask) {

@@ -117,7 +117,7 @@ TEST_F(PokerAnalysisWindowTest, AfterTheDrawAWrongHoldShowsWhatItCost) {
     EXPECT_EQ(play(w, 0), "Best, Ladder");
     EXPECT_NEAR(w.pokerAnalysis->tally().mistakeCost(), cost.toDouble(), 5e-5);
     EXPECT_TRUE(w.pokerAnalysis->window()->tallyLine().contains(
-        "1 hands analysed, 0 held as the best play, mistakes cost " +
+        "1 hand analysed, 0 held as the best play, mistakes cost " +
         QString::number(cost.toDouble(), 'f', 2)));
 
     deal(w, kJacks);

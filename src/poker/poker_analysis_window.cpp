@@ -172,6 +172,7 @@ void PokerAnalysisWindow::showTally(const SessionTally& tally) {
 }
 
 void PokerAnalysisWindow::fillRows(const DealAnalysis& analysis, std::optional<unsigned> heldMask) {
+    holds_->clearSpans();
     holds_->setRowCount(kHoldCount);
     for (int i = 0; i < 5; ++i) {
         auto* header = cell(pokerCardName(analysis.deal[i].cardvalue));
@@ -208,6 +209,10 @@ void PokerAnalysisWindow::fillRow(int row, const DealAnalysis& analysis, const H
             item->setForeground(kRedSuit);
         }
         put(i, item);
+    }
+    if (hold.mask == 0) { // nothing kept: say so across the card columns
+        holds_->item(row, 0)->setText(QStringLiteral("draw five"));
+        holds_->setSpan(row, 0, 1, kCardColumns);
     }
     put(kReturnColumn, cell(number(hold.perCredit()), Qt::AlignRight));
     const double cost = analysis.costOf(hold.mask);

@@ -205,7 +205,24 @@ void HoldValueTable::addCounts(const int* cards, int size,
     }
 }
 
+namespace {
+
+// Five different real cards, or "Subscript out of range": the counts are indexed by card.
+void requireFiveCards(const PokerHand& deal) {
+    std::uint64_t seen = 0;
+    for (const CardSlot& card : deal) {
+        if (card.cardvalue < 0 || card.cardvalue >= kDeckCards ||
+            ((seen >> card.cardvalue) & 1u) != 0) {
+            raiseSubscriptOutOfRange();
+        }
+        seen |= std::uint64_t{1} << card.cardvalue;
+    }
+}
+
+} // namespace
+
 DealAnalysis HoldValueTable::analyse(const PokerHand& deal) const {
+    requireFiveCards(deal);
     DealAnalysis result;
     result.deal = deal;
     result.ladderCategory = EvaluatePokerHand(deal, kDealtHandMode);

@@ -19,7 +19,6 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "common/int16.h"
@@ -78,7 +77,8 @@ class HoldValueTable {
   public:
     HoldValueTable();
 
-    // Every hold of the five dealt cards (five different real cards).
+    // Every hold of the five dealt cards. Anything but five different real cards raises
+    // "Subscript out of range".
     DealAnalysis analyse(const PokerHand& deal) const;
 
     // Five-card hands containing the `size` cards (ascending card values) per final category,

@@ -222,6 +222,15 @@ TEST(PokerHoldValue, RandomDealsMatchTheEnumeration) {
     }
 }
 
+TEST(PokerHoldValue, ADealOfAnythingButFiveDifferentCardsIsRefused) {
+    PokerHand twice = pokerHand("JS JH 4D 7C 9S");
+    twice[4] = twice[0];
+    EXPECT_THROW(table().analyse(twice), ProgramError);
+    PokerHand placeholder = pokerHand("JS JH 4D 7C 9S");
+    placeholder[2].cardvalue = 200;
+    EXPECT_THROW(table().analyse(placeholder), ProgramError);
+}
+
 TEST(PokerSessionTally, CountsMatchesCostsAndWhatWasPaid) {
     SessionTally tally;
     EXPECT_EQ(tally.actualReturn(), 0.0);

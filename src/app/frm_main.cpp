@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "poker/poker_analysis.h"
 #include "table/table_canvas.h"
 
 namespace quillan {
@@ -17,6 +18,7 @@ FrmMain::FrmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), pla
     setWindowTitle(programTitle());
     buildControls();
     buildMenus();
+    pokerAnalysis = new PokerAnalysis(*this);
 }
 
 FrmMain::~FrmMain() = default;

@@ -26,6 +26,7 @@ class QTimer;
 
 namespace quillan {
 
+class PokerAnalysis;
 class TableCanvas;
 struct TableMouseEvent;
 
@@ -95,6 +96,8 @@ class FrmMain : public QMainWindow {
     TableState table;
     QString helpFile;           // program folder + "/felton.hlp"
     PeripheryWindows periphery; // desktop cover and About box
+    // Follows the Video Poker table for the Hand Analysis window (a child of this window).
+    PokerAnalysis* pokerAnalysis = nullptr;
     // Called as the last step of Form_Unload; the program sets it to quit the application.
     std::function<void()> endProgram;
 

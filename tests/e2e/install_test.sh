@@ -105,10 +105,10 @@ sleep 3.5 # the splash goes
 xdotool windowfocus --sync "$window"
 before="$(count_windows)"
 
-# Action > Save Position (the last item of the menu), and its message box.
+# Action > Save Position (the last but one item, above Hand Analysis), and its message box.
 xdotool key --clearmodifiers alt+a
 wait_windows_above "$before" "the Action menu did not open"
-xdotool key Up Return
+xdotool key Up Up Return
 for _ in $(seq 100); do [ -s "$data/bug.txt" ] && break; sleep 0.1; done
 [ -s "$data/bug.txt" ] || fail "no bug.txt in the player's data folder"
 grep -q "^'player hand" "$data/bug.txt" || fail "bug.txt does not hold the hands"

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "stats/statistics_recorder.h"
 #include "table/table_canvas.h"
 
 namespace quillan {
@@ -13,7 +14,10 @@ namespace {
 constexpr int kTimer1Interval = 5000;
 } // namespace
 
-FrmMain::FrmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform) {
+FrmMain::FrmMain(Platform& platform, QWidget* parent)
+    : QMainWindow(parent),
+      statistics(std::make_unique<StatisticsRecorder>(platform, programTitle())),
+      platform_(platform) {
     setWindowTitle(programTitle());
     buildControls();
     buildMenus();

@@ -8,6 +8,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <memory>
 #include <span>
 
 #include "app/frm_main_state.h"
@@ -26,6 +27,7 @@ class QTimer;
 
 namespace quillan {
 
+class StatisticsRecorder;
 class TableCanvas;
 struct TableMouseEvent;
 
@@ -95,6 +97,8 @@ class FrmMain : public QMainWindow {
     TableState table;
     QString helpFile;           // program folder + "/felton.hlp"
     PeripheryWindows periphery; // desktop cover and About box
+    // The record of play kept across runs and the Statistics window (stats/).
+    std::unique_ptr<StatisticsRecorder> statistics;
     // Called as the last step of Form_Unload; the program sets it to quit the application.
     std::function<void()> endProgram;
 

@@ -1,0 +1,50 @@
+#include "stats/frm_statistics.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "stats/statistics_recorder.h"
+#include "stats/statistics_tabs.h"
+
+namespace quillan {
+
+namespace {
+constexpr QSize kFirstSize(1120, 700);
+} // namespace
+
+FrmStatistics::FrmStatistics(StatisticsRecorder& recorder, QWidget* parent)
+    : QDialog(parent), recorder_(recorder) {
+    setObjectName(QStringLiteral("frmStatistics"));
+    setWindowTitle(QStringLiteral("Statistics"));
+    setModal(false);
+    tabs_ = new QTabWidget(this);
+    rummy_ = new RummyStatisticsTab(tabs_);
+    poker_ = new PokerStatisticsTab(tabs_);
+    tabs_->addTab(rummy_, QStringLiteral("Gin Rummy"));
+    tabs_->addTab(poker_, QStringLiteral("Video Poker"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton* reset = buttons->addButton(QStringLiteral("&Reset"), QDialogButtonBox::ResetRole);
+    reset->setObjectName(QStringLiteral("cmdReset"));
+    connect(reset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    layout->addWidget(buttons);
+    resize(kFirstSize);
+}
+
+void FrmStatistics::refresh() {
+    const StatisticsRecord& record = recorder_.record();
+    rummy_->showRecord(record, recorder_.history());
+    poker_->showRecord(record.poker, recorder_.history());
+}
+
+void FrmStatistics::cmdReset_Click() {
+    if (recorder_.askReset()) {
+        refresh();
+    }
+}
+
+} // namespace quillan

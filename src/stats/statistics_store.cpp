@@ -63,8 +63,10 @@ bool StatisticsStore::save(const StatisticsRecord& record) const {
     if (!QDir().mkpath(folder_)) {
         return false;
     }
+    // Unbuffered: a short write (a full disk, a size limit) shows at once as a short count;
+    // buffered, commit() can take a cut-off flush for a whole file.
     QSaveFile file(path());
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return false;
     }
     const std::string text = statisticsText(record);

@@ -1,7 +1,9 @@
 #include "stats/frm_statistics.h"
 
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -11,7 +13,16 @@
 namespace quillan {
 
 namespace {
-constexpr QSize kFirstSize(1120, 700);
+constexpr QSize kFirstSize(1100, 700);
+
+// The first size, no larger than the screen leaves room for.
+QSize firstSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return kFirstSize;
+    }
+    return kFirstSize.boundedTo(screen->availableSize() * 0.95);
+}
 } // namespace
 
 FrmStatistics::FrmStatistics(StatisticsRecorder& recorder, QWidget* parent)
@@ -32,7 +43,7 @@ FrmStatistics::FrmStatistics(StatisticsRecorder& recorder, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     layout->addWidget(buttons);
-    resize(kFirstSize);
+    resize(firstSize());
 }
 
 void FrmStatistics::refresh() {

@@ -35,7 +35,7 @@ double roundedTop(double top) {
         return 1.0;
     }
     const double magnitude = std::pow(10.0, std::floor(std::log10(top)));
-    for (const double step : {1.0, 2.0, 2.5, 5.0, 10.0}) {
+    for (const double step : {1.0, 1.2, 1.5, 2.0, 2.5, 3.0, 4.0, 5.0, 6.0, 8.0, 10.0}) {
         if (step * magnitude >= top * 1.05) {
             return step * magnitude;
         }
@@ -66,8 +66,14 @@ void showLines(QChartView* view, const QString& title, const std::vector<ChartLi
     auto* x = new QValueAxis();
     x->setTitleText(QStringLiteral("Hand of this run"));
     x->setLabelFormat(QStringLiteral("%d"));
-    x->setRange(hands <= 1 ? 0 : 1, std::max<double>(static_cast<double>(hands), 1.0));
-    x->setTickCount(static_cast<int>(std::clamp<std::size_t>(hands, 2, 11)));
+    // One hand sits in the middle of the chart; more run from the first to the last.
+    if (hands <= 1) {
+        x->setRange(0, 2);
+        x->setTickCount(3);
+    } else {
+        x->setRange(1, static_cast<double>(hands));
+        x->setTickCount(static_cast<int>(std::min<std::size_t>(hands, 11)));
+    }
     auto* y = new QValueAxis();
     y->setTitleText(valueTitle);
     y->setLabelFormat(QStringLiteral("%d"));
@@ -107,8 +113,8 @@ void showShares(QChartView* view, const QString& title, const QStringList& categ
         top = std::max({top, actual[at], expected[at]});
     }
     auto* series = new QHorizontalBarSeries();
-    series->append(best);
     series->append(mine);
+    series->append(best);
     chart->addSeries(series);
     auto* names = new QBarCategoryAxis();
     names->append(bottomUp);

@@ -55,12 +55,15 @@ PokerStatisticsTab::PokerStatisticsTab(QWidget* parent) : QWidget(parent) {
     for (int rung = kFirstCategory; rung <= kLastCategory; ++rung) {
         setCell(refused_, rung - 1, 0, rungName(rung), false);
     }
+    for (QTableWidget* table : {summary_, finals_, refused_}) {
+        fitToRows(table);
+    }
     meter_ = makeChartView(this, QStringLiteral("pokerMeter"));
     shares_ = makeChartView(this, QStringLiteral("pokerShares"));
     auto* grid = new QGridLayout(this);
-    grid->addWidget(summary_, 0, 0);
-    grid->addWidget(finals_, 0, 1);
-    grid->addWidget(refused_, 0, 2, 2, 1);
+    grid->addWidget(summary_, 0, 0, Qt::AlignTop);
+    grid->addWidget(finals_, 0, 1, Qt::AlignTop);
+    grid->addWidget(refused_, 0, 2, 2, 1, Qt::AlignTop);
     grid->addWidget(meter_, 1, 0);
     grid->addWidget(shares_, 1, 1);
     grid->setColumnStretch(0, 3);
@@ -76,6 +79,7 @@ void PokerStatisticsTab::showRecord(const PokerRecord& record, const RunHistory&
     setCell(summary_, 3, 1, text(returnText(actualReturn(record))));
     setCell(summary_, 4, 1, text(returnText(kTheoreticalReturn)));
     setCell(summary_, 5, 1, QString::number(record.longestRun));
+    fitToRows(summary_);
     for (int rung = kFirstCategory; rung <= kLastCategory; ++rung) {
         setCell(refused_, rung - 1, 1,
                 QString::number(record.refused[static_cast<std::size_t>(rung - 1)]));

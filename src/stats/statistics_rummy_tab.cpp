@@ -2,7 +2,9 @@
 #include <QChartView>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QTableWidget>
+#include <QVBoxLayout>
 #include <functional>
 
 #include "stats/statistics_charts.h"
@@ -52,10 +54,23 @@ RummyStatisticsTab::RummyStatisticsTab(QWidget* parent) : QWidget(parent) {
         setCell(figures_, row, 0, QString::fromUtf8(rows[static_cast<std::size_t>(row)].caption),
                 false);
     }
-    figures_->setMinimumWidth(400);
+    fitToRows(figures_);
     banks_ = makeChartView(this, QStringLiteral("rummyBanks"));
+    auto* notes = new QLabel(
+        QStringLiteral("A hand is won by undercut when the computer knocks and your deadwood is "
+                       "not higher; it is lost by undercut when that happens to your knock.\n\n"
+                       "Points are the hand's total on the score panel, penalties included.\n\n"
+                       "A winning streak is hands won in a row; a hand lost or tied ends it."),
+        this);
+    notes->setWordWrap(true);
+    notes->setMaximumWidth(figures_->minimumWidth());
+    auto* left = new QVBoxLayout();
+    left->addWidget(figures_);
+    left->addSpacing(12);
+    left->addWidget(notes);
+    left->addStretch(1);
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(figures_, 0);
+    layout->addLayout(left, 0);
     layout->addWidget(banks_, 1);
 }
 

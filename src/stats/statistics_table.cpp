@@ -1,6 +1,7 @@
 // The figure tables of the Statistics window: read only, no grid clutter, sized to fit.
 #include <QHeaderView>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "stats/statistics_tabs.h"
 
@@ -20,8 +21,19 @@ QTableWidget* makeFigureTable(QWidget* parent, const QString& objectName, int ro
     table->setWordWrap(false);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    table->horizontalHeader()->setStretchLastSection(true);
     return table;
+}
+
+void fitToRows(QTableWidget* table) {
+    const int frame = 2 * table->frameWidth();
+    table->setFixedHeight(table->horizontalHeader()->height() + table->verticalHeader()->length() +
+                          frame);
+    int width = frame;
+    for (int c = 0; c < table->columnCount(); ++c) {
+        width += std::max(table->horizontalHeader()->sectionSizeHint(c), table->columnWidth(c));
+    }
+    table->setMinimumWidth(std::max(table->minimumWidth(), width));
 }
 
 void setCell(QTableWidget* table, int row, int column, const QString& text, bool number) {

@@ -40,6 +40,8 @@ class PokerStatisticsTab : public QWidget {
 // A read-only table of `rows` x `columns` cells with the given column headings.
 QTableWidget* makeFigureTable(QWidget* parent, const QString& objectName, int rows,
                               const QStringList& headings);
+// Makes `table` exactly as tall as its rows and as wide as its columns need.
+void fitToRows(QTableWidget* table);
 // Writes one cell; numbers are right-aligned, words left-aligned.
 void setCell(QTableWidget* table, int row, int column, const QString& text, bool number = true);
 

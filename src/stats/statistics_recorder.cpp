@@ -30,7 +30,10 @@ QString unreadableText(const StatisticsLoad& load, const QString& path) {
 StatisticsRecorder::StatisticsRecorder(Platform& platform, QString title, QString folder)
     : platform_(platform), title_(std::move(title)), store_(std::move(folder)) {}
 
-StatisticsRecorder::~StatisticsRecorder() = default;
+// The window reads the record: it goes first.
+StatisticsRecorder::~StatisticsRecorder() {
+    delete window_.data();
+}
 
 void StatisticsRecorder::load() {
     if (loaded_) {

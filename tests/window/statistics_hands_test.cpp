@@ -133,6 +133,19 @@ TEST_F(RummyStatistics, EachHandCountsOnceUnderItsVariantAndIsWritten) {
     EXPECT_EQ(banks.back().computer, w.banks.prfComputerBank);
 }
 
+TEST_F(RummyStatistics, TheComputersDrawFromAnEmptyingStockIsATieCountedOnce) {
+    FrmMain& w = game();
+    w.cards.stock.resizeKeep(1);
+    w.turn.computerTurn = kTrue;
+    w.ComputerDrawFromDeck();
+    w.ComputerDrawFromDeck();
+    w.turn.computerTurn = kFalse;
+    EXPECT_EQ(platform.messages, (QStringList{"The game is a tie", "The game is a tie"}));
+    EXPECT_EQ(standard(w).ties(), 1);
+    EXPECT_EQ(standard(w).played(), 1);
+    EXPECT_EQ(onDisk().of(RummyVariant::Standard).ties(), 1);
+}
+
 TEST_F(RummyStatistics, TheWindowShowsTheFiguresAndResetAsksFirst) {
     FrmMain& w = game();
     knockable(w);

@@ -123,7 +123,7 @@ void StatisticsRecorder::changed() {
                                                 "held before."),
                              title_);
     }
-    if (window_) {
+    if (window_ && window_->isVisible()) {
         window_->refresh();
     }
 }

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "poker/poker_analysis.h"
 #include "stats/statistics_recorder.h"
 #include "table/table_canvas.h"
 
@@ -21,6 +22,7 @@ FrmMain::FrmMain(Platform& platform, QWidget* parent)
     setWindowTitle(programTitle());
     buildControls();
     buildMenus();
+    pokerAnalysis = new PokerAnalysis(*this);
 }
 
 FrmMain::~FrmMain() = default;

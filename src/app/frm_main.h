@@ -27,6 +27,7 @@ class QTimer;
 
 namespace quillan {
 
+class PokerAnalysis;
 class StatisticsRecorder;
 class TableCanvas;
 struct TableMouseEvent;
@@ -97,6 +98,8 @@ class FrmMain : public QMainWindow {
     TableState table;
     QString helpFile;           // program folder + "/felton.hlp"
     PeripheryWindows periphery; // desktop cover and About box
+    // Follows the Video Poker table for the Hand Analysis window (a child of this window).
+    PokerAnalysis* pokerAnalysis = nullptr;
     // The record of play kept across runs and the Statistics window (stats/).
     std::unique_ptr<StatisticsRecorder> statistics;
     // Called as the last step of Form_Unload; the program sets it to quit the application.

@@ -5,6 +5,7 @@
 
 #include "app/frm_main.h"
 #include "app/text_number_rules.h"
+#include "poker/poker_analysis.h"
 #include "poker/poker_ladder_rules.h"
 #include "poker/poker_pay_rules.h"
 #include "stats/frm_main_statistics.h"
@@ -98,6 +99,7 @@ void FrmMain::dealPokerHand(bool handOnTable) {
         setCard(poker.pokerHand[i], poker.pokerDeck[i]);
     }
     poker.pokerType = EvaluatePokerHand(poker.pokerHand, kDealtHandMode);
+    pokerAnalysis->dealt(poker.pokerHand);
     if (isSet(settings.prfShowPokerPlay)) {
         paintPayLabel(poker.pokerType - 1, kBestPlayBack);
     }
@@ -119,6 +121,7 @@ void FrmMain::drawPokerHand() {
     }
     poker.pokerBusy = kTrue;
     replacePokerCards();
+    pokerAnalysis->drawn(poker.pokerHeld, poker.pokerType);
     shortDelay(kBeforePayWaitMs);
     if (payoutFor(poker.pokerType)) {
         payPokerHand();

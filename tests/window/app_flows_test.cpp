@@ -185,7 +185,7 @@ TEST_F(AppFlows, MenuBarHasEveryItemWithItsShortcut) {
         action << a->text();
     }
     EXPECT_EQ(action, QStringList({"Knock", "Peek", "Sort by &Rank", "Sort by &Suit",
-                                   "Start New Game", "Save Position"}));
+                                   "Start New Game", "Save Position", "&Hand Analysis"}));
     EXPECT_EQ(w.menus.mnuWager->text(), "Show Scores");
     EXPECT_EQ(w.menus.mnuHide->text(), "Hide Desktop");
     EXPECT_EQ(w.menus.mnuMoreOptions->text(), "More Options..");

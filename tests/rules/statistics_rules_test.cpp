@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "poker/poker_pay_rules.h"
+#include "poker/poker_whole_game_rules.h"
 #include "stats/statistics_format_rules.h"
 #include "stats/statistics_rules.h"
 
@@ -120,4 +121,19 @@ TEST(StatisticsFormat, SharesKeepARareHandVisible) {
     EXPECT_EQ(shareText(0.0023625457), "0.236%");
     EXPECT_EQ(shareText(0.0000247583), "0.0025%");
     EXPECT_EQ(returnText(std::nullopt), "\u2013");
+}
+
+TEST(StatisticsOdds, TheSharesAreTheWholeGameAnalysisOfBestPlay) {
+    const HoldValueTable table;
+    const WholeGame game = playWholeGame(table);
+    ASSERT_EQ(game.deals, kAllDeals);
+    double noWin = 0.0;
+    for (int c = kThreeToRoyal; c <= kAllTrash; ++c) {
+        noWin += game.finalShare(c);
+    }
+    for (const FinalGroup& g : kFinalGroups) {
+        const double share = g.category == 0 ? noWin : game.finalShare(g.category);
+        EXPECT_NEAR(g.odds, share, 1e-10) << g.category;
+    }
+    EXPECT_NEAR(kTheoreticalReturn, game.bestReturn(), 1e-10);
 }

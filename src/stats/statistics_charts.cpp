@@ -119,7 +119,7 @@ void showShares(QChartView* view, const QString& title, const QStringList& categ
     auto* names = new QBarCategoryAxis();
     names->append(bottomUp);
     auto* shares = new QValueAxis();
-    shares->setRange(0.0, roundedTop(top));
+    shares->setRange(0.0, std::min(100.0, roundedTop(top))); // shares never pass 100%
     shares->setLabelFormat(QStringLiteral("%.0f%%"));
     shares->setTitleText(QStringLiteral("Share of final hands"));
     chart->addAxis(names, Qt::AlignLeft);

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config clang-format
-  qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-image-formats-plugins
+  qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-charts-dev libqt6opengl6-dev qt6-image-formats-plugins
   libgl1-mesa-dev libx11-dev
   libgtest-dev googletest libbenchmark-dev
   xvfb xdotool x11-utils imagemagick python3 desktop-file-utils appstream

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "poker/poker_analysis.h"
+#include "stats/statistics_recorder.h"
 #include "table/table_canvas.h"
 
 namespace quillan {
@@ -14,7 +15,10 @@ namespace {
 constexpr int kTimer1Interval = 5000;
 } // namespace
 
-FrmMain::FrmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform) {
+FrmMain::FrmMain(Platform& platform, QWidget* parent)
+    : QMainWindow(parent),
+      statistics(std::make_unique<StatisticsRecorder>(platform, programTitle())),
+      platform_(platform) {
     setWindowTitle(programTitle());
     buildControls();
     buildMenus();

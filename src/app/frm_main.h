@@ -8,6 +8,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <memory>
 #include <span>
 
 #include "app/frm_main_state.h"
@@ -27,6 +28,7 @@ class QTimer;
 namespace quillan {
 
 class PokerAnalysis;
+class StatisticsRecorder;
 class TableCanvas;
 struct TableMouseEvent;
 
@@ -98,6 +100,8 @@ class FrmMain : public QMainWindow {
     PeripheryWindows periphery; // desktop cover and About box
     // Follows the Video Poker table for the Hand Analysis window (a child of this window).
     PokerAnalysis* pokerAnalysis = nullptr;
+    // The record of play kept across runs and the Statistics window (stats/).
+    std::unique_ptr<StatisticsRecorder> statistics;
     // Called as the last step of Form_Unload; the program sets it to quit the application.
     std::function<void()> endProgram;
 

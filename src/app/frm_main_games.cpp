@@ -7,6 +7,7 @@
 #include "app/frm_main.h"
 #include "app/text_number_rules.h"
 #include "poker/poker_advisor_rules.h"
+#include "stats/statistics_recorder.h"
 
 namespace quillan {
 
@@ -40,6 +41,7 @@ void FrmMain::mnuPlayRummy_Click() {
             show();
         }
         shuffleCards();
+        statistics->rummyHandDealt();
         LoadBackGroundPic(QString::fromStdString(settings.prfQNBackground));
         if (isSet(settings.prfQNAutoSort)) {
             mnuSortRank_Click();

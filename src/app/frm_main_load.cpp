@@ -8,6 +8,7 @@
 #include "app/settings_rules.h"
 #include "app/text_number_rules.h"
 #include "common/rounding.h"
+#include "stats/statistics_recorder.h"
 #include "table/program_files.h"
 
 namespace quillan {
@@ -34,6 +35,7 @@ void FrmMain::Form_Load() {
         loadTablePicture(QString::fromStdString(
             isSet(settings.isPoker) ? settings.prfPKBackground : settings.prfQNBackground));
         readScoreFile();
+        statistics->load();
         setCardGeometry();
         table.needAnimCalibration = toFlag(settings.prfAnimationDelay < 0);
         colourOutlineShapes();

@@ -3,6 +3,7 @@
 #include <QMenuBar>
 
 #include "app/frm_main.h"
+#include "stats/statistics_recorder.h"
 
 namespace quillan {
 
@@ -51,6 +52,8 @@ void FrmMain::buildPreferencesMenu() {
             [this] { mnuShowComputerHand_Click(); });
     menus.mnuWager = menus.mnuPreferences->addAction(QStringLiteral("Show Scores"));
     connect(menus.mnuWager, &QAction::triggered, this, [this] { mnuWager_Click(); });
+    connect(menus.mnuPreferences->addAction(QStringLiteral("Statistics")), &QAction::triggered,
+            this, [this] { trap("mnuStatistics_Click", [&] { statistics->showWindow(this); }); });
     menus.mnuHide = menus.mnuPreferences->addAction(QStringLiteral("Hide Desktop"));
     connect(menus.mnuHide, &QAction::triggered, this, [this] { mnuHide_Click(); });
     menus.mnuSelectBackground = menus.mnuPreferences->addMenu(QStringLiteral("Select Background"));

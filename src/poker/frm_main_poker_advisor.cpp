@@ -6,6 +6,7 @@
 #include "app/text_number_rules.h"
 #include "poker/poker_advisor_rules.h"
 #include "poker/poker_ladder_rules.h"
+#include "stats/statistics_recorder.h"
 
 namespace quillan {
 
@@ -15,6 +16,7 @@ bool FrmMain::pokerHoldAccepted() {
     if (check.right) {
         return true;
     }
+    statistics->pokerHoldRefused(poker.pokerType);
     if (poker.pokerType >= 1) {
         paintPayLabel(poker.pokerType - 1, kWrongPlayBack);
     }

@@ -8,6 +8,8 @@
 #include "poker/poker_analysis.h"
 #include "poker/poker_ladder_rules.h"
 #include "poker/poker_pay_rules.h"
+#include "stats/frm_main_statistics.h"
+#include "stats/statistics_recorder.h"
 #include "table/game_back.h"
 #include "table/hand_painting.h"
 #include "table/table_canvas.h"
@@ -113,8 +115,9 @@ void FrmMain::drawPokerHand() {
         if (!pokerHoldAccepted()) {
             return;
         }
-        ui.pkLabelHands->setText(
-            QString::number(add16(int16FromLabelText(ui.pkLabelHands->text().toStdString()), 1)));
+        const int16 run = add16(int16FromLabelText(ui.pkLabelHands->text().toStdString()), 1);
+        ui.pkLabelHands->setText(QString::number(run));
+        statistics->pokerRunReached(run);
     }
     poker.pokerBusy = kTrue;
     replacePokerCards();
@@ -123,6 +126,7 @@ void FrmMain::drawPokerHand() {
     if (payoutFor(poker.pokerType)) {
         payPokerHand();
     }
+    recordPokerDraw(*this);
     if (isSet(settings.prfPokerAutoDeal)) {
         shortDelay(kAutoDealWaitMs);
         poker.pokerBusy = kFalse;

@@ -5,6 +5,7 @@
 #include "app/frm_main.h"
 #include "rummy/computer_rules.h"
 #include "rummy/frm_main_rummy_helpers.h"
+#include "stats/frm_main_statistics.h"
 #include "table/game_back.h"
 #include "table/hand_painting.h"
 #include "table/pile_drawing_rules.h"
@@ -106,6 +107,7 @@ void FrmMain::ComputerDrawFromDeck() {
         if (isSet(turn.stockExhausted)) {
             platform_.messageBox(QStringLiteral("The game is a tie"), programTitle());
             turn.handOver = kTrue;
+            recordRummyTie(*this);
         }
         shortDelay(kStepDelayMs);
         if (isSet(turn.stockExhausted) || isSet(turn.handOver) || !isSet(turn.computerTurn)) {

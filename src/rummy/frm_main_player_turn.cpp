@@ -6,6 +6,7 @@
 
 #include "app/frm_main.h"
 #include "rummy/frm_main_rummy_helpers.h"
+#include "stats/frm_main_statistics.h"
 #include "table/game_back.h"
 #include "table/hand_painting.h"
 #include "table/pile_drawing_rules.h"
@@ -20,6 +21,7 @@ const QString kTieTitle = QStringLiteral("Start a new game...?");
 
 // Yes starts a new hand.
 void askTieQuestion(FrmMain& w, const QString& text) {
+    recordRummyTie(w);
     if (w.platform().askYesNo(text, kTieTitle)) {
         w.cards.rejectPile.reset();
         w.mnuPlayRummy_Click();

@@ -9,6 +9,7 @@
 #include "rummy/frm_main_rummy_helpers.h"
 #include "rummy/press_label.h"
 #include "rummy/scoring_rules.h"
+#include "stats/frm_main_statistics.h"
 
 namespace quillan {
 
@@ -65,6 +66,7 @@ void fillScorePanel(FrmMain& w, const ScorePanel& p) {
     w.ui.lblYourDeadWood->setText(text(p.lblYourDeadWood));
     w.ui.lblComputerDeadwood->setText(text(p.lblComputerDeadwood));
     w.ui.lblTotal->setText(text(p.lblTotal));
+    recordRummyEnding(w, p); // every ending of a hand fills the panel
 }
 
 void FrmMain::lblYourDeadWood_MouseDown(int button) {

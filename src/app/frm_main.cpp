@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "table/keyboard_play.h"
 #include "table/table_canvas.h"
 
 namespace quillan {
@@ -17,6 +18,7 @@ FrmMain::FrmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), pla
     setWindowTitle(programTitle());
     buildControls();
     buildMenus();
+    new KeyboardPlay(*this); // owned by the window
 }
 
 FrmMain::~FrmMain() = default;

@@ -7,6 +7,7 @@
 
 #include "poker/poker_analysis.h"
 #include "stats/statistics_recorder.h"
+#include "table/keyboard_play.h"
 #include "table/table_canvas.h"
 
 namespace quillan {
@@ -23,6 +24,7 @@ FrmMain::FrmMain(Platform& platform, QWidget* parent)
     buildControls();
     buildMenus();
     pokerAnalysis = new PokerAnalysis(*this);
+    new KeyboardPlay(*this); // owned by the window
 }
 
 FrmMain::~FrmMain() = default;

@@ -3,7 +3,9 @@
 #include <QLabel>
 
 #include "app/frm_main.h"
+#include "poker/pay_row_label.h"
 #include "poker/poker_ladder_rules.h"
+#include "poker/poker_pay_rules.h"
 #include "table/table_canvas.h"
 #include "table/table_design.h"
 
@@ -19,8 +21,13 @@ QColor rgbColour(std::uint32_t rgb) {
                   static_cast<int>(rgb & 0xFFu));
 }
 
-QLabel* columnLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+// The row of `category`: its caption, and what the hand pays when it pays.
+QLabel* columnLabel(int category, QWidget* parent) {
+    const std::string_view caption = pokerLabelCaption(category);
+    const auto payout = payoutFor(category);
+    auto* label =
+        new PayRowLabel(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())),
+                        payout ? payout->pays : 0, parent);
     label->setAutoFillBackground(true);
     label->setIndent(4);
     return label;
@@ -51,10 +58,7 @@ void FrmMain::buildPokerColumn() {
     ui.pkLabelHands = new QLabel(QStringLiteral("0"), column);
     ui.pkLabelTimer = new QLabel(QStringLiteral("100"), column);
     for (int i = 0; i < kPayLabels; ++i) {
-        table.pkLabel[static_cast<std::size_t>(i)] =
-            columnLabel(QString::fromUtf8(pokerLabelCaption(i + 1).data(),
-                                          static_cast<qsizetype>(pokerLabelCaption(i + 1).size())),
-                        column);
+        table.pkLabel[static_cast<std::size_t>(i)] = columnLabel(i + 1, column);
     }
     restPayLabels();
     ui.picPokerLabels->hide();

@@ -58,7 +58,11 @@ void FrmMain::prepareFlight(bool movingDown, int16 liftIndex, bool towardCompute
 void FrmMain::finishFlight() {
     showHandPictures(true);
     if (!isSet(turn.stockExhausted) && table.dealPileStage >= 0 && table.dealPileStage <= 3) {
-        table.picDeal[static_cast<std::size_t>(table.dealPileStage)].show();
+        Surface& pile = table.picDeal[static_cast<std::size_t>(table.dealPileStage)];
+        pile.show();
+        // The screen shows the pile again now: the window image under it need not hold a
+        // copy of the pile (a table laid out again in the middle of a hand has none).
+        ui.table->repaintNow(pile.rect());
     }
 }
 

@@ -157,6 +157,9 @@ void FrmMain::ComputerDiscardCard(int16 slot) {
             card.keepValue = cards.handComputer[10].keepValue;
         }
         table.picComputerDraw.hide();
+        // The drawn card has moved on (thrown, or into the hand): its landing on the window
+        // image goes, and the draw spot shows its empty mark again.
+        table.picComputerDrawBAck.paintOnto(ui.table->windowImage());
         if (!isSet(turn.handOver)) {
             play.computerMayKnock = kFalse;
             analyseHand(tenSlotsOf(cards.handComputer));

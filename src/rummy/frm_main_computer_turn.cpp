@@ -8,6 +8,7 @@
 #include "table/game_back.h"
 #include "table/hand_painting.h"
 #include "table/pile_drawing_rules.h"
+#include "table/queued_clicks.h"
 #include "table/table_canvas.h"
 
 namespace quillan {
@@ -70,6 +71,7 @@ void FrmMain::ComputerTurn() {
             ComputerDiscardCard(static_cast<int16>(slot));
         }
     });
+    dropQueuedClicks(*ui.table, platform_);
     turn.computerTurn = kFalse;
 }
 

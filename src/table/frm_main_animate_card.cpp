@@ -93,7 +93,8 @@ void FrmMain::AnimateCard(int32& x1, int32& y1, int32 x2, int32 y2, int16 step, 
                 cardLibrary_.cdtDraw(painter, x, y, card, mode);
             }
         };
-        FramePacer pacer(platform_, settings.prfAnimationDelay);
+        FramePacer pacer(platform_, settings.prfAnimationDelay,
+                         static_cast<long>(plan.frames.size()));
         playCardFrames(*ui.table, s.BoardBuffer, plan, size, draw, pacer);
         x1 = plan.last.x;
         y1 = plan.last.y;

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "app/frm_main.h"
+#include "table/back_design_rules.h"
 #include "table/card_flight.h"
 #include "table/frame_pacer.h"
 #include "table/pixel_copy.h"
@@ -86,11 +87,15 @@ void FrmMain::AnimateCard(int32& x1, int32& y1, int32 x2, int32 y2, int16 step, 
         const bool custom = flightUsesCustomBack(poker, isSet(settings.prfIsPKCustomCardBack),
                                                  isSet(settings.prfIsQNCustomCardBack), card) &&
                             !s.picCustomBack.isNull();
+        const int32 shown =
+            mode == CardLibrary::kModeBack
+                ? backDesignShown(card, poker ? kPokerDefaultBack : kRummyDefaultBack)
+                : card;
         const CardPaint draw = [&](QPainter& painter, int x, int y) {
             if (custom) {
                 painter.drawPixmap(QRect(QPoint(x, y), size), s.picCustomBack);
             } else {
-                cardLibrary_.cdtDraw(painter, x, y, card, mode);
+                cardLibrary_.cdtDraw(painter, x, y, shown, mode);
             }
         };
         FramePacer pacer(platform_, settings.prfAnimationDelay,

@@ -50,11 +50,4 @@ for size in "$((width + 200)) $((height + 150))" "$((width - 200)) $((height - 1
 done
 check_hints "after the resizes"
 
-if [ -n "${QUILLAN_SHOT:-}" ]; then
-    import -window root "$QUILLAN_SHOT"
-fi
-kill "$app_pid"
-wait "$app_pid" 2>/dev/null || true
-app_pid=""
-check_console
-echo "ok"
+finish_program

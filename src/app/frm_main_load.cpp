@@ -9,6 +9,7 @@
 #include "app/text_number_rules.h"
 #include "common/rounding.h"
 #include "stats/statistics_recorder.h"
+#include "table/bank_credit.h"
 #include "table/program_files.h"
 
 namespace quillan {
@@ -130,6 +131,7 @@ void FrmMain::Form_Unload() {
         settings.prfvidPokMoney = int16FromLabelText(ui.pklblWinnings->text().toStdString());
     });
     trap("Form_Unload", [&] { saveSettings(); });
+    trap("Form_Unload", [&] { creditHandScore(*this); }); // a hand won just before leaving
     trap("Form_Unload", [&] { RecordTopScores(); });
     if (endProgram) {
         endProgram();

@@ -7,7 +7,8 @@ namespace quillan {
 class FrmMain;
 
 // Does nothing unless spaceChanged is set and Gin Rummy is on the table with no deal or
-// computer turn under way; spaceChanged then stays set for the next time.
+// computer turn under way; during a deal or a computer turn spaceChanged stays set for the
+// next time, in Video Poker it is cleared (the flag belongs to the dialog that set it).
 void applyCardSpacingChange(FrmMain& w);
 
 } // namespace quillan

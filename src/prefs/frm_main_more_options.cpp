@@ -18,8 +18,13 @@ void FrmMain::mnuMoreOptions_Click() {
 
 void applyCardSpacingChange(FrmMain& w) {
     w.trap("mnuMoreOptions_Click", [&] {
-        if (!isSet(w.spaceChanged) || isSet(w.settings.isPoker) || isSet(w.turn.dealInProgress) ||
-            isSet(w.turn.computerTurn)) {
+        if (isSet(w.settings.isPoker)) {
+            // Typed while Video Poker was on the table: it never lays out a later Gin
+            // Rummy hand (the spacing itself is kept in prfCardSpace).
+            w.spaceChanged = kFalse;
+            return;
+        }
+        if (!isSet(w.spaceChanged) || isSet(w.turn.dealInProgress) || isSet(w.turn.computerTurn)) {
             return;
         }
         const int16 oldSpacing = w.cards.cardSpacing;

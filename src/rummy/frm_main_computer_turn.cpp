@@ -9,6 +9,7 @@
 #include "table/game_back.h"
 #include "table/hand_painting.h"
 #include "table/pile_drawing_rules.h"
+#include "table/queued_clicks.h"
 #include "table/table_canvas.h"
 
 namespace quillan {
@@ -71,6 +72,7 @@ void FrmMain::ComputerTurn() {
             ComputerDiscardCard(static_cast<int16>(slot));
         }
     });
+    dropQueuedClicks(*ui.table, platform_);
     turn.computerTurn = kFalse;
 }
 
@@ -159,6 +161,9 @@ void FrmMain::ComputerDiscardCard(int16 slot) {
             card.keepValue = cards.handComputer[10].keepValue;
         }
         table.picComputerDraw.hide();
+        // The drawn card has moved on (thrown, or into the hand): its landing on the window
+        // image goes, and the draw spot shows its empty mark again.
+        table.picComputerDrawBAck.paintOnto(ui.table->windowImage());
         if (!isSet(turn.handOver)) {
             play.computerMayKnock = kFalse;
             analyseHand(tenSlotsOf(cards.handComputer));

@@ -1,5 +1,6 @@
 #include "table/card_animation_rules.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -11,8 +12,10 @@ namespace {
 
 // Each frame shows the card plus the 10-pixel strip it has just left.
 constexpr int32 kTrail = 10;
-// One unit of a stored delay is this many microseconds of frame time.
+// One unit of a stored delay is this many microseconds of frame time, up to the delay of
+// the speed slider's middle.
 constexpr double kMicrosPerDelayUnit = 10.0;
+constexpr int32 kSlowHalfStart = 500;
 
 FrameRect shownRect(FramePoint card, const MoveDirection& d, int32 x2, int32 w, int32 h) {
     const int32 top = d.movingDown ? card.y - kTrail : card.y;
@@ -108,7 +111,24 @@ int16 scrollValForDelay(int32 delay) {
 }
 
 double frameMicrosForDelay(int32 delay) {
-    return delay > 0 ? delay * kMicrosPerDelayUnit : 0.0;
+    if (delay <= 0) {
+        return 0.0;
+    }
+    if (delay <= kSlowHalfStart) {
+        return delay * kMicrosPerDelayUnit;
+    }
+    const double fastest = kSlowHalfStart * kMicrosPerDelayUnit;
+    const double perUnit =
+        (kSlowestFrameMicros - fastest) / (kSlowestAnimationDelay - kSlowHalfStart);
+    return fastest + (std::min(delay, kSlowestAnimationDelay) - kSlowHalfStart) * perUnit;
+}
+
+double flightFrameMicros(int32 delay, long frames) {
+    const double frame = frameMicrosForDelay(delay);
+    if (frames <= 0) {
+        return frame;
+    }
+    return std::min(frame, kLongestFlightMs * 1000.0 / static_cast<double>(frames));
 }
 
 int32 predictedCalibrationDelay(double workMicrosPerFrame) {

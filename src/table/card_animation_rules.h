@@ -72,8 +72,21 @@ inline constexpr int kCalibrationFrames = 150;
 inline constexpr int kCalibrationTargetMs = 300;
 inline constexpr int32 kCalibrationDelayStep = 10;
 
+// Frame pacing. A delay unit is 10 microseconds of frame time up to the middle of the speed
+// slider (delay 500: 5 ms a frame), where the calibrated speeds lie; the slow half of the
+// slider (delays 500 to 6000) spreads evenly from there to kSlowestFrameMicros. A stored
+// delay beyond the slider's slowest setting paces as that setting. However long a flight
+// is, it takes at most kLongestFlightMs: its frames are shortened to fit.
+inline constexpr int32 kSlowestAnimationDelay = 6000; // the slider's left end
+inline constexpr double kSlowestFrameMicros = 10000;
+inline constexpr int kLongestFlightMs = 2500;
+
 // Length of one animation frame in microseconds for a stored delay (0 for d <= 0).
 double frameMicrosForDelay(int32 delay);
+
+// Length of each frame of a flight of `frames` frames: frameMicrosForDelay(delay), shortened
+// so that the whole flight lasts at most kLongestFlightMs.
+double flightFrameMicros(int32 delay, long frames);
 
 // Smallest delay (a multiple of kCalibrationDelayStep) whose frame length alone makes
 // kCalibrationFrames frames last kCalibrationTargetMs, given the measured cost of one frame's

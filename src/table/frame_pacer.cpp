@@ -7,8 +7,8 @@
 
 namespace quillan {
 
-FramePacer::FramePacer(Platform& platform, int32 animationDelay)
-    : platform_(&platform), frameMs_(frameMicrosForDelay(animationDelay) / 1000.0),
+FramePacer::FramePacer(Platform& platform, int32 animationDelay, long frames)
+    : platform_(&platform), frameMs_(flightFrameMicros(animationDelay, frames) / 1000.0),
       startMs_(platform.tickCount()) {}
 
 void FramePacer::frameDone() {
@@ -45,7 +45,9 @@ int32 calibrateAnimationDelay(Platform& platform, const std::function<void()>& f
     platform.doEvents();
     const double workMicros = static_cast<double>(bare) * 1000.0 / kCalibrationFrames;
     int32 delay = predictedCalibrationDelay(workMicros);
-    while (timedPass(platform, delay, frameWork) < kCalibrationTargetMs) {
+    // The slowest setting ends the search even where sleeping does not pass the time.
+    while (delay < kSlowestAnimationDelay &&
+           timedPass(platform, delay, frameWork) < kCalibrationTargetMs) {
         delay += kCalibrationDelayStep;
         platform.doEvents();
     }

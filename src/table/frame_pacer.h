@@ -1,6 +1,6 @@
 #pragma once
 // Pacing of card animation frames. Each frame of a stored delay d lasts
-// frameMicrosForDelay(d); after drawing a frame the pacer sleeps (Platform::sleepMs, no
+// flightFrameMicros(d, frames); after drawing a frame the pacer sleeps (Platform::sleepMs, no
 // events, no spinning) until that frame's time is up, counted from the first frame, so a
 // move takes the same time on fast and slow machines. Delay 0 never sleeps.
 
@@ -15,7 +15,9 @@ class Platform;
 
 class FramePacer {
   public:
-    FramePacer(Platform& platform, int32 animationDelay);
+    // With `frames` > 0 the frames of a flight of that many are paced so that the whole
+    // flight stays within the longest flight (flightFrameMicros).
+    FramePacer(Platform& platform, int32 animationDelay, long frames = 0);
 
     // Call after each frame has been shown.
     void frameDone();

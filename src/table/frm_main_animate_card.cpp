@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "app/frm_main.h"
+#include "table/back_design_rules.h"
 #include "table/card_flight.h"
 #include "table/frame_pacer.h"
 #include "table/pixel_copy.h"
@@ -58,7 +59,11 @@ void FrmMain::prepareFlight(bool movingDown, int16 liftIndex, bool towardCompute
 void FrmMain::finishFlight() {
     showHandPictures(true);
     if (!isSet(turn.stockExhausted) && table.dealPileStage >= 0 && table.dealPileStage <= 3) {
-        table.picDeal[static_cast<std::size_t>(table.dealPileStage)].show();
+        Surface& pile = table.picDeal[static_cast<std::size_t>(table.dealPileStage)];
+        pile.show();
+        // The screen shows the pile again now: the window image under it need not hold a
+        // copy of the pile (a table laid out again in the middle of a hand has none).
+        ui.table->repaintNow(pile.rect());
     }
 }
 
@@ -82,14 +87,19 @@ void FrmMain::AnimateCard(int32& x1, int32& y1, int32 x2, int32 y2, int16 step, 
         const bool custom = flightUsesCustomBack(poker, isSet(settings.prfIsPKCustomCardBack),
                                                  isSet(settings.prfIsQNCustomCardBack), card) &&
                             !s.picCustomBack.isNull();
+        const int32 shown =
+            mode == CardLibrary::kModeBack
+                ? backDesignShown(card, poker ? kPokerDefaultBack : kRummyDefaultBack)
+                : card;
         const CardPaint draw = [&](QPainter& painter, int x, int y) {
             if (custom) {
                 painter.drawPixmap(QRect(QPoint(x, y), size), s.picCustomBack);
             } else {
-                cardLibrary_.cdtDraw(painter, x, y, card, mode);
+                cardLibrary_.cdtDraw(painter, x, y, shown, mode);
             }
         };
-        FramePacer pacer(platform_, settings.prfAnimationDelay);
+        FramePacer pacer(platform_, settings.prfAnimationDelay,
+                         static_cast<long>(plan.frames.size()));
         playCardFrames(*ui.table, s.BoardBuffer, plan, size, draw, pacer);
         x1 = plan.last.x;
         y1 = plan.last.y;

@@ -4,6 +4,8 @@
 #include <QPainter>
 
 #include "app/frm_main.h"
+#include "rummy/bank_rules.h"
+#include "table/bank_credit.h"
 #include "table/outline_text.h"
 #include "table/sound_cue.h"
 #include "table/table_canvas.h"
@@ -25,14 +27,17 @@ bool FrmMain::playCue(const QString& relativeName) {
     return playSoundCue(platform_, settings.prfSound, relativeName);
 }
 
+void creditHandScore(FrmMain& w) {
+    const BankTotals credited = creditHandScore({w.banks.prfComputerBank, w.banks.prfPlayerBank},
+                                                w.banks.handScore, !isSet(w.settings.prfShowHide));
+    w.banks.prfComputerBank = credited.computerBank;
+    w.banks.prfPlayerBank = credited.playerBank;
+    w.banks.handScore = 0;
+}
+
 void FrmMain::UpdateBank() {
     trap("UpdateBank", [&] {
-        if (!isSet(settings.prfShowHide)) {
-            banks.prfComputerBank = 0;
-            banks.prfPlayerBank = 0;
-        }
-        banks.prfPlayerBank = add16(banks.prfPlayerBank, banks.handScore);
-        banks.handScore = 0;
+        creditHandScore(*this);
         // Each label's place shows the background again before its new amount is drawn.
         QPixmap& win = ui.table->windowImage();
         for (const QLabel* label : {table.lblBankComputer, table.lblBankPlayer}) {

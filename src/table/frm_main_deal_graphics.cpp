@@ -5,6 +5,7 @@
 #include "app/frm_main.h"
 #include "table/game_back.h"
 #include "table/hand_painting.h"
+#include "table/queued_clicks.h"
 #include "table/table_canvas.h"
 
 namespace quillan {
@@ -48,6 +49,7 @@ void FrmMain::DealGraphics() {
                         s.picPlayerHand.pos().y() + cards.handTop, false);
         }
         turnUpFirstCard();
+        dropQueuedClicks(*ui.table, platform_);
         turn.dealInProgress = kFalse;
         playAmbientSound();
     });

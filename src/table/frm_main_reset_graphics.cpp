@@ -94,6 +94,7 @@ void FrmMain::stampEmptyPlaces() {
         }
     }
     stampEmptyPlaceMark(s.picPlayerDrawBack.picture(), QPoint(0, 0), mark);
+    stampEmptyPlaceMark(s.picComputerDrawBAck.picture(), QPoint(0, 0), mark);
     stampEmptyPlaceMark(s.picRejectBack.picture(), QPoint(0, 0), mark);
     s.picReject.copyPictureOf(s.picRejectBack);
     s.picDealBack.hide();

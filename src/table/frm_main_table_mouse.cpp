@@ -45,6 +45,11 @@ Hit placeAt(const FrmMain& w, QPointF at) {
             return {TablePlace::Deck, k};
         }
     }
+    // A stock down to its last two cards shows no pile picture after a card move, yet a
+    // click on its place still asks the tie question.
+    if (isSet(w.turn.stockExhausted) && QRectF(t.picDeal[0].rect()).contains(at)) {
+        return {TablePlace::Deck, 0};
+    }
     if (inside(t.picPlayerHand, at)) {
         return {TablePlace::PlayerHand, 0};
     }

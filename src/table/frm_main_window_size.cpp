@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QResizeEvent>
 
 #include "app/frm_main.h"
@@ -47,6 +48,9 @@ void FrmMain::AutoSizeToPicture() {
             QPainter painter(&ui.table->windowImage());
             painter.drawPixmap(0, 0, table.thePic);
         }
+        // The window is exactly the table and its bars: the size hints tell the window
+        // manager so (minimum equal to maximum), so it offers neither resizing nor Maximise.
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
         adjustSize();
         table.inAutoSize = kFalse;
     });
@@ -64,7 +68,10 @@ void FrmMain::Form_Resize() {
             showNormal();
             show();
         }
-        if (a.snapToPicture && ui.table->size() != ui.table->tableSize()) {
+        // A size set from outside (a window manager ignoring the size hints, or a tool)
+        // leaves the table cut off or with a dead margin: back to the picture's size.
+        const bool offSize = ui.table->size() != ui.table->tableSize() || size() != minimumSize();
+        if (a.snapToPicture && offSize) {
             AutoSizeToPicture();
         }
     });

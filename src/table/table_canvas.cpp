@@ -81,7 +81,7 @@ int buttonCode(Qt::MouseButton button) {
 } // namespace
 
 void TableCanvas::sendMouse(TableMouseEvent::Kind kind, const QMouseEvent* event) {
-    if (!onMouse) {
+    if (!onMouse || (dropsClicks_ && kind != TableMouseEvent::Kind::Move)) {
         return;
     }
     TableMouseEvent e;

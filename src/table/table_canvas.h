@@ -55,6 +55,8 @@ class TableCanvas : public QWidget {
 
     // Receives every mouse event on the table (moves also while no button is down).
     std::function<void(const TableMouseEvent&)> onMouse;
+    // While set, button presses, releases and double-clicks are dropped; moves still pass.
+    void setDropsClicks(bool drop) { dropsClicks_ = drop; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -72,6 +74,7 @@ class TableCanvas : public QWidget {
     std::vector<const Surface*> surfaces_;
     QPixmap frame_;
     QRect frameRect_;
+    bool dropsClicks_ = false;
 };
 
 } // namespace quillan

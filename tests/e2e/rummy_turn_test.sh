@@ -52,11 +52,4 @@ for _ in $(seq 120); do
     sleep 0.5
 done
 [ -n "$replied" ] || { echo "the computer did not reply ($drawn $fan $top, player $CARD)"; exit 1; }
-if [ -n "${QUILLAN_SHOT:-}" ]; then
-    import -window root "$QUILLAN_SHOT"
-fi
-kill "$app_pid"
-wait "$app_pid" 2>/dev/null || true
-app_pid=""
-check_console
-echo "ok"
+finish_program

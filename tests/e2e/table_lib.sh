@@ -102,3 +102,16 @@ check_console() {
         exit 1
     fi
 }
+
+# The end of a test: a screenshot to $QUILLAN_SHOT when it is set, the program closed, its
+# console checked, "ok".
+finish_program() {
+    if [ -n "${QUILLAN_SHOT:-}" ]; then
+        import -window root "$QUILLAN_SHOT"
+    fi
+    kill "$app_pid"
+    wait "$app_pid" 2>/dev/null || true
+    app_pid=""
+    check_console
+    echo "ok"
+}

@@ -67,6 +67,9 @@ void FakePlatform::doEvents() {
 }
 
 void FakePlatform::sleepMs(int ms) {
+    if (onSleep) {
+        onSleep(ms);
+    }
     if (ms > 0) {
         clockMs += ms;
     }

@@ -61,6 +61,7 @@ class FakePlatform : public Platform {
     int reseeds = 0;
     int delayCalls = 0;
     std::function<void(int)> onDelay; // called with the length of every shortDelay
+    std::function<void(int)> onSleep; // called with the length of every sleepMs
 
   private:
     QString folder_;

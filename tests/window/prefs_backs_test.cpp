@@ -149,14 +149,15 @@ TEST_F(PrefsSpacingChange, LaysTheTableOutAgainKeepingTheHandAndTheBanks) {
     EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join("|").toStdString();
 }
 
-TEST_F(PrefsSpacingChange, WaitsWhileVideoPokerIsOnTheTable) {
+TEST_F(PrefsSpacingChange, LaysNothingOutWhileVideoPokerIsOnTheTable) {
     FrmMain& w = pokerTable();
     open(w).c.txtSpacer->setText("30");
     w.spaceChanged = kTrue;
     dialog->cmdSave_Click();
     applyCardSpacingChange(w);
     EXPECT_EQ(w.cards.cardSpacing, 16);
-    EXPECT_EQ(w.spaceChanged, kTrue);
+    EXPECT_EQ(w.settings.prfCardSpace, 30);
+    EXPECT_EQ(w.spaceChanged, kFalse); // the flag went with the dialog that set it
 }
 
 TEST_F(PrefsBacks, MoreOptionsOpensTheDialogModally) {

@@ -67,5 +67,25 @@ TEST(AnimationCalibration, KeepsStepping) {
     EXPECT_EQ(d % kCalibrationDelayStep, 0);
 }
 
+TEST(AnimationCalibration, EndsAtTheSlowestSettingWhenSleepingPassesNoTime) {
+    class Sleepless : public test::FakePlatform {
+      public:
+        void sleepMs(int) override {}
+    };
+    Sleepless platform;
+    EXPECT_EQ(calibrateAnimationDelay(platform, [] {}), kSlowestAnimationDelay);
+}
+
+TEST(FramePacer, AFlightOfManyFramesIsShortenedToTheLongestFlight) {
+    test::FakePlatform platform;
+    const qint64 start = platform.tickCount();
+    FramePacer pacer(platform, kSlowestAnimationDelay, 1000);
+    for (int f = 0; f < 1000; ++f) {
+        pacer.frameDone();
+    }
+    EXPECT_LE(platform.tickCount() - start, kLongestFlightMs + 1);
+    EXPECT_GE(platform.tickCount() - start, kLongestFlightMs);
+}
+
 } // namespace
 } // namespace quillan

@@ -92,13 +92,7 @@ rummy_places() {
 
 start_program "$1" "isPoker=False" "prfAnimationDelay=0" "prfSound=False" "prfQNAutoSort=False"
 find_window
-seen=""
-for _ in $(seq 120); do
-    seen="$(look rummy)"
-    [ "$seen" = "dealt" ] && break
-    sleep 0.5
-done
-[ "$seen" = "dealt" ] || { echo "no finished deal on the table ($seen)"; exit 1; }
+wait_for_rummy_deal
 sleep 2 # the status line's fade ends the deal
 rummy_places
 [ "$MENU" -ge 0 ] || { echo "table not found"; exit 1; }

@@ -21,13 +21,7 @@ start_x
 start_program "$1" "isPoker=False" "prfAnimationDelay=0" "prfSound=False" \
     "prfShowPokerPlay=True" "prfPokerAutoDeal=True"
 find_window
-seen=""
-for _ in $(seq 120); do
-    seen="$(look rummy)"
-    [ "$seen" = "dealt" ] && break
-    sleep 0.5
-done
-[ "$seen" = "dealt" ] || { echo "no finished deal on the table ($seen)"; exit 1; }
+wait_for_rummy_deal
 sleep 2
 import -window root -depth 8 "rgb:$work/shot.rgb" 2>/dev/null
 eval "$(python3 "$here/rummy_turn_pixels.py" places "$work/shot.rgb" 1024 "$X" "$Y" "$WIDTH" \

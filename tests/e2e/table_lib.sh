@@ -95,6 +95,18 @@ look() {
     python3 "$here/table_pixels.py" "$1" "$work/shot.rgb" 1024 "$X" "$Y" "$WIDTH" "$HEIGHT"
 }
 
+# Waits up to a minute for a finished Gin Rummy deal on the table; ends the test if none comes.
+wait_for_rummy_deal() {
+    local seen=""
+    for _ in $(seq 120); do
+        seen="$(look rummy)"
+        [ "$seen" = "dealt" ] && return 0
+        sleep 0.5
+    done
+    echo "no finished deal on the table ($seen)"
+    exit 1
+}
+
 check_console() {
     if [ -s "$work/stdout" ] || [ -s "$work/stderr" ]; then
         echo "the program printed on the console:"

@@ -140,8 +140,8 @@ void FrmPreferences::cmdCancel_Click() {
     reject();
 }
 
-// False when the box holds something other than a spacing of 10..40: the player is told,
-// the box is emptied and given the focus, and nothing is saved.
+// False when the box holds a number outside 10..40: the player is told, the box is emptied
+// and given the focus, and nothing is saved. A box holding no number keeps the spacing.
 bool FrmPreferences::saveSpacing() {
     const SpacingEntry entry = checkCardSpacing(c.txtSpacer->text().toStdString());
     switch (entry.kind) {

@@ -99,7 +99,7 @@ TEST_F(PrefsDialog, CancelSavesNothing) {
 
 TEST_F(PrefsDialog, SpacingOutsideTenToFortyIsRefusedAndNothingIsSaved) {
     FrmMain& w = rummyTable();
-    for (const char* bad : {"9", "41", "abc"}) {
+    for (const char* bad : {"9", "41", "-3"}) {
         const PreferenceControls& c = open(w).c;
         dialog->show();
         c.ckSounds->setChecked(false);
@@ -136,6 +136,21 @@ TEST_F(PrefsDialog, SpacingLimitsAreAcceptedAndAnEmptyBoxKeepsTheSpacing) {
     EXPECT_EQ(w.settings.prfCardSpace, 40);
     EXPECT_EQ(w.settings.prfSound, kFalse);
     EXPECT_TRUE(platform.messages.isEmpty());
+}
+
+TEST_F(PrefsDialog, SpacingTextThatIsNoNumberKeepsTheSpacingAndSavesTheRest) {
+    FrmMain& w = rummyTable();
+    for (const char* text : {"abc", "12px"}) {
+        const PreferenceControls& c = open(w).c;
+        c.txtSpacer->setText(text);
+        c.ckSounds->setChecked(!c.ckSounds->isChecked());
+        const int16 sound = toFlag(c.ckSounds->isChecked());
+        c.cmdSave->click();
+        EXPECT_EQ(dialog->result(), QDialog::Accepted) << text;
+        EXPECT_EQ(w.settings.prfCardSpace, 16) << text;
+        EXPECT_EQ(w.settings.prfSound, sound) << text;
+    }
+    EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join("|").toStdString();
 }
 
 TEST_F(PrefsDialog, SliderSetsTheDelayAtOnceAndCancelKeepsIt) {

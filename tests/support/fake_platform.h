@@ -58,7 +58,8 @@ class FakePlatform : public Platform {
     qint64 clockMs = 1000;
     int reseeds = 0;
     int delayCalls = 0;
-    std::function<void(int)> onDelay; // called with the length of every shortDelay
+    std::function<void(int)> onDelay;            // called with the length of every shortDelay
+    std::function<void(const QString&)> onInput; // called with every input box's prompt
 
   private:
     QString folder_;

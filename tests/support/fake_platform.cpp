@@ -66,6 +66,9 @@ void FakePlatform::shortDelay(int ms) {
 }
 
 void FakePlatform::doEvents() {
+    if (onEvents) {
+        onEvents();
+    }
     QCoreApplication::processEvents();
 }
 

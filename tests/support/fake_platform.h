@@ -60,6 +60,7 @@ class FakePlatform : public Platform {
     int delayCalls = 0;
     std::function<void(int)> onDelay;            // called with the length of every shortDelay
     std::function<void(const QString&)> onInput; // called with every input box's prompt
+    std::function<void()> onEvents;              // called each time events are let run
 
   private:
     QString folder_;

@@ -1,6 +1,5 @@
 // Start-up: the splash for three seconds while the main window loads, then the table.
 #include <QApplication>
-#include <QScreen>
 #include <cstdio>
 
 #include "app/frm_main.h"
@@ -20,12 +19,6 @@ void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
     }
 }
 
-void centre(QWidget& widget) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        widget.move(screen->availableGeometry().center() - widget.rect().center());
-    }
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -42,7 +35,7 @@ int main(int argc, char* argv[]) {
     window.endProgram = [] { QCoreApplication::quit(); };
 
     quillan::SplashWindow splash;
-    centre(splash);
+    splash.keepAbove(window);
     splash.show();
     platform.doEvents();
     window.GetCardHeight();

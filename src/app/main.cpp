@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "app/diagnostics.h"
 #include "app/frm_main.h"
 #include "app/splash_window.h"
 #include "extras/help_viewer.h"
@@ -12,8 +13,12 @@ namespace {
 constexpr int kSplashMs = 3000;
 
 // A player never sees Qt's diagnostics on the console; only a fatal error, after which the
-// program cannot go on (no display to open, say), is said before it ends.
+// program cannot go on (no display to open, say), is said before it ends. With the
+// diagnostics switch on, every message goes to its file.
 void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (!quillan::Diagnostics::file().isEmpty()) {
+        quillan::Diagnostics::append(QStringLiteral("Qt message: ") + message);
+    }
     if (type == QtFatalMsg) {
         std::fprintf(stderr, "Quillan: %s\n", qPrintable(message));
     }
@@ -26,6 +31,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillan"));
     QApplication::setQuitOnLastWindowClosed(false);
+    quillan::Diagnostics diagnostics;
 
     quillan::QtPlatform platform(QApplication::applicationDirPath());
     quillan::HelpViewer help;

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-charts-dev libqt6opengl6-dev qt6-image-formats-plugins
   libgl1-mesa-dev libx11-dev
   libgtest-dev googletest libbenchmark-dev
-  xvfb xdotool x11-utils imagemagick python3 desktop-file-utils appstream
+  xvfb xdotool x11-utils x11-xserver-utils imagemagick python3 desktop-file-utils appstream
   espeak-ng sox
 )
 

@@ -27,7 +27,12 @@ FrmMain::FrmMain(Platform& platform, QWidget* parent)
     new KeyboardPlay(*this); // owned by the window
 }
 
-FrmMain::~FrmMain() = default;
+// The table outlives this body (Qt deletes it with the QWidget part), and while it is taken
+// down it still gets events: the Video Poker click filter, which reads this window's state,
+// goes first.
+FrmMain::~FrmMain() {
+    removePokerClicks();
+}
 
 void FrmMain::buildControls() {
     ui.table = new TableCanvas(this);

@@ -283,6 +283,7 @@ class FrmMain : public QMainWindow {
     void turnUpFirstCard();
     void playAmbientSound();
     void installPokerClicks();
+    void removePokerClicks(); // before the window's state goes
     void dealPokerHand(bool handOnTable);
     void drawPokerHand();
     bool pokerHoldAccepted();

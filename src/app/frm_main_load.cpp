@@ -7,6 +7,7 @@
 #include "app/frm_main.h"
 #include "app/settings_rules.h"
 #include "app/text_number_rules.h"
+#include "cards/deal_rules.h"
 #include "common/rounding.h"
 #include "stats/statistics_recorder.h"
 #include "table/bank_credit.h"
@@ -78,8 +79,7 @@ void FrmMain::loadCustomBacks() {
 }
 
 void FrmMain::setCardGeometry() {
-    cards.cardSpacing = settings.prfCardSpace > 0 ? settings.prfCardSpace
-                                                  : checked16(roundToInt(cards.cWidth * 0.22));
+    cards.cardSpacing = cardSpacingFor(settings.prfCardSpace, cards.cWidth);
     cards.handTop = checked16(roundToInt(cards.cHeight * 0.2));
 }
 

@@ -1,9 +1,9 @@
 // Start-up: the splash for three seconds while the main window loads, then the table.
 #include <QApplication>
 #include <QIcon>
-#include <QScreen>
 #include <cstdio>
 
+#include "app/diagnostics.h"
 #include "app/frm_main.h"
 #include "app/splash_window.h"
 #include "app/table_size_menu.h"
@@ -17,16 +17,14 @@ namespace {
 constexpr int kSplashMs = 3000;
 
 // A player never sees Qt's diagnostics on the console; only a fatal error, after which the
-// program cannot go on (no display to open, say), is said before it ends.
+// program cannot go on (no display to open, say), is said before it ends. With the
+// diagnostics switch on, every message goes to its file.
 void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (!quillan::Diagnostics::file().isEmpty()) {
+        quillan::Diagnostics::append(QStringLiteral("Qt message: ") + message);
+    }
     if (type == QtFatalMsg) {
         std::fprintf(stderr, "Quillan: %s\n", qPrintable(message));
-    }
-}
-
-void centre(QWidget& widget) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        widget.move(screen->availableGeometry().center() - widget.rect().center());
     }
 }
 
@@ -40,6 +38,7 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quillan.Quillan"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.quillan.Quillan")));
+    quillan::Diagnostics diagnostics;
 
     const auto paths = quillan::findProgramPaths(QApplication::applicationDirPath());
     quillan::QtPlatform platform(paths.programFolder, paths.writableFolder);
@@ -51,7 +50,7 @@ int main(int argc, char* argv[]) {
     quillan::addTableSizeMenu(*window.menus.mnuPreferences, tablePercent);
 
     quillan::SplashWindow splash;
-    centre(splash);
+    splash.keepAbove(window);
     splash.show();
     platform.doEvents();
     window.GetCardHeight();

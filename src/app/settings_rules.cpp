@@ -8,8 +8,6 @@ namespace quillan {
 
 namespace {
 
-constexpr int kLargestCardSpace = 40; // the widest spacing the preferences allow
-
 std::optional<int16> value16(std::string_view text) {
     const auto n = numberFromText(text);
     if (!n || *n < std::numeric_limits<int16>::min() || *n > std::numeric_limits<int16>::max()) {
@@ -42,7 +40,7 @@ int32 outlineColourFromText(std::string_view text) {
 
 int16 cardSpaceFromText(std::string_view text) {
     const auto v = value16(text);
-    if (!v || *v == 0 || *v > kLargestCardSpace) {
+    if (!v || *v == 0) {
         return 16;
     }
     return *v;

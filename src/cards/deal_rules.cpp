@@ -1,5 +1,6 @@
 #include "cards/deal_rules.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/rounding.h"
@@ -74,6 +75,17 @@ void buildStock(const Deck& deck, bool videoPoker, Pile& stock) {
         copyCard(slot, deck[i]);
         stock[i - first] = slot;
     }
+}
+
+} // namespace quillan
+
+namespace quillan {
+
+int16 cardSpacingFor(int16 prfCardSpace, int32 cardWidth) {
+    if (prfCardSpace <= 0) {
+        return checked16(roundToInt(cardWidth * 0.22));
+    }
+    return std::min(prfCardSpace, kWidestCardSpacing);
 }
 
 } // namespace quillan

@@ -12,6 +12,15 @@ namespace quillan {
 inline constexpr int kHandCards = 10;
 inline constexpr int kRummyStockFirst = 20; // deck positions 20..51 form the Gin Rummy stock
 
+// The widest spacing the table lays cards out with. A stored spacing may be wider (the
+// store keeps what it holds); the hands are drawn at this one, which keeps a hand picture
+// within a few screens' width.
+inline constexpr int16 kWidestCardSpacing = 200;
+
+// The spacing the table uses for the stored prfCardSpace: that value, at most
+// kWidestCardSpacing; for 0 or less, measured from the card (0.22 of its width, rounded).
+int16 cardSpacingFor(int16 prfCardSpace, int32 cardWidth);
+
 // Left edges of the ten cards of a hand. The computer's hand is grouped 3-3-4, the
 // player's 2-3-5: after the cards named, the next card starts half a spacing further on
 // (each running sum rounded to the nearest integer, halves to even).

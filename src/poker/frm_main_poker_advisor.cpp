@@ -30,17 +30,21 @@ bool FrmMain::pokerHoldAccepted() {
     return false;
 }
 
-// The run in "Hands" is offered to the strategy table when it beats the handed-over value.
+// The run in "Hands" is offered to the strategy table when it beats the handed-over value;
+// "Hands" still shows it while the name is asked for and reads 0 once the update is over.
 void FrmMain::endPerfectPlayRun() {
+    // Both are cleared even when stats.dat cannot be written, so a new run starts at 0 and
+    // later runs are still offered.
+    struct RunOver {
+        QLabel& hands;
+        int16& handOver;
+        ~RunOver() {
+            handOver = 0;
+            hands.setText(QStringLiteral("0"));
+        }
+    } runOver{*ui.pkLabelHands, settings.prfvidPokPerfPlay};
     const int16 hands = int16FromLabelText(ui.pkLabelHands->text().toStdString());
-    const bool offered = runOffersScore(hands, settings.prfvidPokPerfPlay);
-    ui.pkLabelHands->setText(QStringLiteral("0"));
-    if (offered) {
-        // Cleared even when stats.dat cannot be written, so later runs are still offered.
-        struct HandOver {
-            int16& slot;
-            ~HandOver() { slot = 0; }
-        } handOver{settings.prfvidPokPerfPlay};
+    if (runOffersScore(hands, settings.prfvidPokPerfPlay)) {
         settings.prfvidPokPerfPlay = hands;
         RecordTopScores();
     }

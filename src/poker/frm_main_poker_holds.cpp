@@ -78,10 +78,20 @@ class PokerClicks : public QObject {
     FrmMain& window_;
 };
 
+constexpr const char* kPokerClicksName = "pokerClicks";
+
 } // namespace
 
 void FrmMain::installPokerClicks() {
-    ui.table->installEventFilter(new PokerClicks(*this, ui.table));
+    auto* clicks = new PokerClicks(*this, ui.table);
+    clicks->setObjectName(QString::fromLatin1(kPokerClicksName));
+    ui.table->installEventFilter(clicks);
+}
+
+// Deleting the filter also takes it off the table.
+void FrmMain::removePokerClicks() {
+    delete ui.table->findChild<QObject*>(QString::fromLatin1(kPokerClicksName),
+                                         Qt::FindDirectChildrenOnly);
 }
 
 void FrmMain::picPoker_MouseDown(int index, Qt::MouseButton button) {

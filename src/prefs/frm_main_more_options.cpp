@@ -1,7 +1,7 @@
 // "More Options..": the Preferences dialog, and the table laid out again afterwards when
 // the card spacing was typed in it.
 #include "app/frm_main.h"
-#include "common/rounding.h"
+#include "cards/deal_rules.h"
 #include "prefs/card_spacing_change.h"
 #include "prefs/frm_preferences.h"
 #include "prefs/prefs_spacing_rules.h"
@@ -28,9 +28,7 @@ void applyCardSpacingChange(FrmMain& w) {
             return;
         }
         const int16 oldSpacing = w.cards.cardSpacing;
-        const int16 newSpacing = w.settings.prfCardSpace > 0
-                                     ? w.settings.prfCardSpace
-                                     : checked16(roundToInt(w.cards.cWidth * 0.22));
+        const int16 newSpacing = cardSpacingFor(w.settings.prfCardSpace, w.cards.cWidth);
         rescaleHand(w.cards.handplayer, oldSpacing, newSpacing, w.cards.cWidth);
         rescaleHand(w.cards.handComputer, oldSpacing, newSpacing, w.cards.cWidth);
         w.cards.cardSpacing = newSpacing;

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -65,16 +64,12 @@ void FrmPreferences::connectHandlers() {
     connect(c.cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
 }
 
-// Every control from the settings. The slider is set quietly: opening the dialog never
-// changes the animation speed, and Label4 shows the delay in use.
+// Every control from the settings. Moving the slider to prfScrollVal runs HScroll1_Change
+// when that changes its position, so the delay and Label4 follow the stored position.
 void FrmPreferences::Form_Activate() {
     main_.trap("Form_Activate", [&] {
         const Settings& s = main_.settings;
-        {
-            const QSignalBlocker quiet(c.HScroll1);
-            c.HScroll1->setValue(s.prfScrollVal);
-        }
-        c.Label4->setText(QString::number(s.prfAnimationDelay));
+        c.HScroll1->setValue(s.prfScrollVal);
         c.ckprfAutoDeal->setChecked(isSet(s.prfPokerAutoDeal));
         c.ckAnimation->setChecked(isSet(s.prfAnimation));
         c.ckQNScores->setChecked(isSet(s.prfQNScores));
@@ -140,8 +135,8 @@ void FrmPreferences::cmdCancel_Click() {
     reject();
 }
 
-// False when the box holds something other than a spacing of 10..40: the player is told,
-// the box is emptied and given the focus, and nothing is saved.
+// False when the box holds a number outside 10..40: the player is told, the box is emptied
+// and given the focus, and nothing is saved. A box holding no number keeps the spacing.
 bool FrmPreferences::saveSpacing() {
     const SpacingEntry entry = checkCardSpacing(c.txtSpacer->text().toStdString());
     switch (entry.kind) {

@@ -1,22 +1,11 @@
 #include "prefs/prefs_spacing_rules.h"
 
-#include <cctype>
-
 #include "app/text_number_rules.h"
 #include "common/rounding.h"
 
 namespace quillan {
 
 namespace {
-
-bool isBlank(std::string_view text) {
-    for (const char c : text) {
-        if (!std::isspace(static_cast<unsigned char>(c))) {
-            return false;
-        }
-    }
-    return true;
-}
 
 int32 scaled(int32 value, int oldSpacing, int newSpacing) {
     return checked32(roundToInt(static_cast<double>(value) * newSpacing / oldSpacing));
@@ -25,11 +14,11 @@ int32 scaled(int32 value, int oldSpacing, int newSpacing) {
 } // namespace
 
 SpacingEntry checkCardSpacing(std::string_view text) {
-    if (isBlank(text)) {
+    const auto number = numberFromText(text);
+    if (!number) {
         return {};
     }
-    const auto number = numberFromText(text);
-    if (!number || *number < kMinCardSpace || *number > kMaxCardSpace) {
+    if (*number < kMinCardSpace || *number > kMaxCardSpace) {
         return {SpacingEntry::Kind::Refuse, 0};
     }
     return {SpacingEntry::Kind::Accept, static_cast<int16>(*number)};

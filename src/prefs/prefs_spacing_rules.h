@@ -13,16 +13,17 @@ inline constexpr int16 kMaxCardSpace = 40;
 
 struct SpacingEntry {
     enum class Kind {
-        Keep,   // the box holds nothing: the spacing stays as it is
+        Keep,   // the box holds no number (empty, "abc", "12px"): the spacing stays as it is
         Accept, // a number 10..40: `spacing` is the new value
-        Refuse  // anything else: the player is told and the box is emptied
+        Refuse  // any other number: the player is told and the box is emptied
     };
     Kind kind = Kind::Keep;
     int16 spacing = 0;
 };
 
-// Blanks only mean "keep"; a number (decimal rounded to the nearest whole, halves to even,
-// or &H hexadecimal) is accepted in 10..40; every other text is refused.
+// A number (decimal rounded to the nearest whole, halves to even, or &H hexadecimal; blanks
+// around it allowed) is accepted in 10..40 and refused outside; any text that is no number
+// keeps the spacing.
 SpacingEntry checkCardSpacing(std::string_view text);
 
 // Moves slots 0..9 of a hand laid out with `oldSpacing` to the same arrangement at

@@ -11,7 +11,7 @@ namespace quillan {
 namespace {
 
 QString championCaption(const char* heading, const ScoreEntry& entry) {
-    return QString::fromUtf8(heading) + QString::fromStdString(trimName(entry.name)) +
+    return QString::fromUtf8(heading) + QString::fromStdString(trimName(shownName(entry.name))) +
            QStringLiteral(" (") + QString::number(entry.score) + QStringLiteral(")");
 }
 

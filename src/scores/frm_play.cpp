@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/frm_main.h"
+#include "scores/score_name_rules.h"
 #include "scores/score_table_rules.h"
 
 namespace quillan {
@@ -121,7 +122,8 @@ void FrmPlay::Form_Load() {
         }
         for (std::size_t i = 0; i < lblTopNames.size(); ++i) {
             const ScoreEntry& entry = scoreTable[static_cast<long>(i)];
-            lblTopNames[i]->setText(QStringLiteral(" ") + QString::fromStdString(entry.name));
+            lblTopNames[i]->setText(QStringLiteral(" ") +
+                                    QString::fromStdString(shownName(entry.name)));
             lblTopScores[i]->setText(QString::number(entry.score));
         }
     });

@@ -19,9 +19,9 @@ using StatsBytes = std::array<std::uint8_t, kStatsFileLength>;
 StatsBytes encodeStatsFile(const ScoreTable& table);
 
 // The table a file's contents give. Tolerant of any bytes: every whole record present is
-// loaded (names that are not printable text read as blanks), entries without a whole record
-// take their defaults, and anything past the tenth record is ignored. Empty contents give
-// the default tables.
+// loaded exactly (encodeStatsFile gives its bytes back), entries without a whole record take
+// their defaults, and anything past the tenth record is left out. Empty contents give the
+// default tables.
 ScoreTable decodeStatsFile(std::span<const std::uint8_t> bytes);
 
 } // namespace quillan

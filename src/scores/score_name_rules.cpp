@@ -11,19 +11,16 @@ using CodePoints = std::vector<char32_t>;
 
 constexpr char32_t kBlank = U' ';
 constexpr char32_t kUnknown = U'?';
-constexpr char32_t kUnassigned = 0;
 
-// Windows-1252 bytes 0x80..0x9F; the rest of the code page is Latin-1.
+// Windows-1252 bytes 0x80..0x9F; the rest of the code page is Latin-1. The five unassigned
+// bytes (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the control characters of their number.
 constexpr std::array<char32_t, 32> kHighControls{
-    0x20AC,      kUnassigned, 0x201A, 0x0192, 0x201E, 0x2026,      0x2020, 0x2021,
-    0x02C6,      0x2030,      0x0160, 0x2039, 0x0152, kUnassigned, 0x017D, kUnassigned,
-    kUnassigned, 0x2018,      0x2019, 0x201C, 0x201D, 0x2022,      0x2013, 0x2014,
-    0x02DC,      0x2122,      0x0161, 0x203A, 0x0153, kUnassigned, 0x017E, 0x0178};
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-bool printable(char32_t c) {
-    const bool control = c < 0x20 || (c >= 0x7F && c <= 0x9F);
-    const bool surrogate = c >= 0xD800 && c <= 0xDFFF;
-    return !control && !surrogate && c != 0xFFFE && c != 0xFFFF && c <= 0x10FFFF;
+bool isControl(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
 }
 
 char32_t fromCodePage(std::uint8_t byte) {
@@ -35,7 +32,7 @@ std::optional<std::uint8_t> toCodePage(char32_t c) {
         return static_cast<std::uint8_t>(c);
     }
     for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] != kUnassigned && kHighControls[i] == c) {
+        if (kHighControls[i] == c) {
             return static_cast<std::uint8_t>(0x80 + i);
         }
     }
@@ -57,7 +54,7 @@ int sequenceLength(std::uint8_t lead) {
 }
 
 // Decodes one UTF-8 character at `pos`; nothing when the bytes there are not a valid one.
-template <typename Bytes> std::optional<char32_t> nextUtf8(const Bytes& bytes, std::size_t& pos) {
+std::optional<char32_t> nextUtf8(std::string_view bytes, std::size_t& pos) {
     const auto lead = static_cast<std::uint8_t>(bytes[pos]);
     const int length = sequenceLength(lead);
     if (length == 0 || pos + static_cast<std::size_t>(length) > bytes.size()) {
@@ -81,20 +78,7 @@ template <typename Bytes> std::optional<char32_t> nextUtf8(const Bytes& bytes, s
     return c;
 }
 
-// Every character of `bytes` when they are valid UTF-8, nothing otherwise.
-template <typename Bytes> std::optional<CodePoints> strictUtf8(const Bytes& bytes) {
-    CodePoints out;
-    for (std::size_t pos = 0; pos < bytes.size();) {
-        const auto c = nextUtf8(bytes, pos);
-        if (!c) {
-            return std::nullopt;
-        }
-        out.push_back(*c);
-    }
-    return out;
-}
-
-// Typed text to characters: a byte that does not start a valid character becomes "?".
+// Text to characters: a byte that does not start a valid character becomes "?".
 CodePoints lenientUtf8(std::string_view text) {
     CodePoints out;
     for (std::size_t pos = 0; pos < text.size();) {
@@ -119,85 +103,52 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
-bool hasMultiByte(const CodePoints& chars) {
+std::string toUtf8(const CodePoints& chars) {
+    std::string out;
     for (const char32_t c : chars) {
-        if (c >= 0x80) {
-            return true;
-        }
+        appendUtf8(out, c);
     }
-    return false;
-}
-
-// The field in the code page, or nothing when some character is not in it or when the bytes
-// would read back as UTF-8.
-std::optional<NameField> codePageField(const CodePoints& chars) {
-    NameField field;
-    field.fill(' ');
-    for (std::size_t i = 0; i < chars.size(); ++i) {
-        const auto byte = toCodePage(chars[i]);
-        if (!byte) {
-            return std::nullopt;
-        }
-        field[i] = *byte;
-    }
-    const auto asUtf8 = strictUtf8(field);
-    if (asUtf8 && hasMultiByte(*asUtf8)) {
-        return std::nullopt;
-    }
-    return field;
-}
-
-NameField utf8Field(const CodePoints& chars) {
-    NameField field;
-    field.fill(' ');
-    std::size_t used = 0;
-    for (const char32_t c : chars) {
-        std::string bytes;
-        appendUtf8(bytes, c);
-        if (used + bytes.size() > field.size()) {
-            break;
-        }
-        for (const char b : bytes) {
-            field[used++] = static_cast<std::uint8_t>(b);
-        }
-    }
-    return field;
+    return out;
 }
 
 } // namespace
 
+bool inCodePage(char32_t c) {
+    return toCodePage(c).has_value();
+}
+
 NameField encodeName(std::string_view name) {
-    CodePoints chars = lenientUtf8(name);
-    if (chars.size() > static_cast<std::size_t>(kNameLength)) {
-        chars.resize(kNameLength);
+    const CodePoints chars = lenientUtf8(name);
+    NameField field;
+    field.fill(' ');
+    for (std::size_t i = 0; i < chars.size() && i < field.size(); ++i) {
+        field[i] = toCodePage(chars[i]).value_or(static_cast<std::uint8_t>(kUnknown));
     }
-    for (char32_t& c : chars) {
-        c = printable(c) ? c : kBlank;
-    }
-    const auto field = codePageField(chars);
-    return field ? *field : utf8Field(chars);
+    return field;
 }
 
 std::string decodeName(const NameField& field) {
-    const auto asUtf8 = strictUtf8(field);
     CodePoints chars;
-    if (asUtf8 && hasMultiByte(*asUtf8)) {
-        chars = *asUtf8;
-    } else {
-        for (const std::uint8_t byte : field) {
-            chars.push_back(fromCodePage(byte));
-        }
+    for (const std::uint8_t byte : field) {
+        chars.push_back(fromCodePage(byte));
     }
-    std::string name;
-    for (const char32_t c : chars) {
-        appendUtf8(name, printable(c) ? c : kBlank);
-    }
-    name.append(static_cast<std::size_t>(kNameLength) - chars.size(), ' ');
-    return name;
+    return toUtf8(chars);
 }
 
 std::string fitName(std::string_view typed) {
-    return decodeName(encodeName(typed));
+    CodePoints chars = lenientUtf8(typed);
+    for (char32_t& c : chars) {
+        c = isControl(c) ? kBlank : c;
+    }
+    return decodeName(encodeName(toUtf8(chars)));
+}
+
+std::string shownName(std::string_view name) {
+    CodePoints chars = lenientUtf8(name);
+    for (char32_t& c : chars) {
+        c = isControl(c) ? kBlank : c;
+    }
+    return toUtf8(chars);
 }
 
 std::string trimName(std::string_view name) {

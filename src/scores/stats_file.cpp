@@ -26,18 +26,60 @@ ScoreTable readStatsFile(const QString& programFolder) {
         std::span<const std::uint8_t>(data, static_cast<std::size_t>(contents.size())));
 }
 
+namespace {
+
+bool writeAll(QSaveFile& file, const char* data, qint64 size) {
+    return file.write(data, size) == size;
+}
+
+// Whatever the old file holds past the ten records goes back after them unchanged.
+bool copyTail(const QString& path, QSaveFile& file) {
+    QFile old(path);
+    if (!old.open(QIODevice::ReadOnly) || old.size() <= kStatsFileLength) {
+        return true;
+    }
+    if (!old.seek(kStatsFileLength)) {
+        return false;
+    }
+    while (!old.atEnd()) {
+        const QByteArray chunk = old.read(64 * 1024);
+        if (chunk.isEmpty() || !writeAll(file, chunk.constData(), chunk.size())) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// QSaveFile's temporaries: the file name, a dot and six letters or digits.
+bool isStatsTemporary(const QString& name) {
+    const QString prefix = QString::fromLatin1(kStatsFileName) + QLatin1Char('.');
+    if (name.size() != prefix.size() + 6 || !name.startsWith(prefix)) {
+        return false;
+    }
+    for (const QChar c : name.mid(prefix.size())) {
+        if (!(c.isDigit() || (c.toLatin1() >= 'a' && c.toLatin1() <= 'z') ||
+              (c.toLatin1() >= 'A' && c.toLatin1() <= 'Z'))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 void writeStatsFile(const QString& programFolder, const ScoreTable& table) {
     const StatsBytes bytes = encodeStatsFile(table);
+    const QString path = statsFilePath(programFolder);
     // The new contents go to a temporary file that replaces stats.dat only when complete.
     // Unbuffered, so a short write (a full disk) is seen here: a buffered QSaveFile would
     // still commit the part that was written.
     makeFolder(programFolder); // the player's data folder is made by the first write
-    QSaveFile file(statsFilePath(programFolder));
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         throw ProgramError("Path/File access error");
     }
-    const auto written = file.write(reinterpret_cast<const char*>(bytes.data()), kStatsFileLength);
-    if (written != kStatsFileLength) {
+    if (!writeAll(file, reinterpret_cast<const char*>(bytes.data()), kStatsFileLength) ||
+        !copyTail(path, file)) {
         file.cancelWriting();
         file.commit(); // only removes the temporary file
         throw ProgramError("Device I/O error");
@@ -47,7 +89,19 @@ void writeStatsFile(const QString& programFolder, const ScoreTable& table) {
     }
 }
 
+void removeStaleStatsTemporaries(const QString& programFolder) {
+    QDir folder(programFolder);
+    const QStringList names = folder.entryList(
+        {QString::fromLatin1(kStatsFileName) + QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
+    for (const QString& name : names) {
+        if (isStatsTemporary(name)) {
+            folder.remove(name);
+        }
+    }
+}
+
 void loadScoreTable(const QString& programFolder) {
+    removeStaleStatsTemporaries(programFolder);
     scoreTable = readStatsFile(programFolder);
 }
 

@@ -116,10 +116,12 @@ void FrmMain::AnimateCard(int32& x1, int32& y1, int32 x2, int32 y2, int16 step, 
     });
 }
 
+// The measurement lets events run, so the window may close before it is over; the delay and
+// the slider are set only from a finished measurement, so an interrupted one leaves the
+// stored negative delay and the next start measures again.
 void FrmMain::InitAnimDelay() {
     trapPlain("Error in InitAnimDelay ", [&] {
         TableState& s = table;
-        settings.prfAnimationDelay = 0;
         const QSize size = s.picReject.size();
         s.BoardBuffer = ui.table->windowImage().copy();
         QPixmap saved = makeSurfacePixmap(size, s.BoardBuffer.devicePixelRatio());
@@ -133,9 +135,13 @@ void FrmMain::InitAnimDelay() {
                                 QRect(0, -10, size.width() + 10, size.height() + 10));
             copyPixels(s.BoardBuffer, QPoint(0, 0), saved);
         };
-        settings.prfAnimationDelay = calibrateAnimationDelay(platform_, frameWork);
+        const int32 measured = calibrateAnimationDelay(platform_, frameWork);
         ui.table->endFrames();
-        settings.prfScrollVal = scrollValForDelay(settings.prfAnimationDelay);
+        if (unloaded_) {
+            return;
+        }
+        settings.prfAnimationDelay = measured;
+        settings.prfScrollVal = scrollValForDelay(measured);
         table.needAnimCalibration = kFalse;
     });
 }

@@ -6,6 +6,7 @@ source "$(dirname "$0")/table_lib.sh"
 
 start_x
 start_program "$1" "isPoker=True" "prfAnimationDelay=400" "prfSound=False"
+unmap_splash
 find_window
 partial=0
 final=""

@@ -18,7 +18,7 @@ TEST(PrefsSpeedSlider, ClampsAndGivesBackEveryCalibratedDelayUpTo500) {
     }
 }
 
-TEST(PrefsSpacing, AcceptsTenToFortyAndKeepsOnEmpty) {
+TEST(PrefsSpacing, AcceptsTenToFortyAndKeepsWhenTheBoxHoldsNoNumber) {
     using K = SpacingEntry::Kind;
     EXPECT_EQ(checkCardSpacing("10").kind, K::Accept);
     EXPECT_EQ(checkCardSpacing("40").spacing, 40);
@@ -27,7 +27,10 @@ TEST(PrefsSpacing, AcceptsTenToFortyAndKeepsOnEmpty) {
     EXPECT_EQ(checkCardSpacing("&H14").spacing, 20);
     EXPECT_EQ(checkCardSpacing("").kind, K::Keep);
     EXPECT_EQ(checkCardSpacing("   ").kind, K::Keep);
-    for (const char* bad : {"9", "41", "9.4", "-20", "99999999", "abc", "2O", "1e1"}) {
+    for (const char* text : {"abc", "12px", "2O", "1.2.3", "-", "&H", "&HXY"}) {
+        EXPECT_EQ(checkCardSpacing(text).kind, K::Keep) << text;
+    }
+    for (const char* bad : {"9", "41", "9.4", "-20", "99999999", "&H29"}) {
         EXPECT_EQ(checkCardSpacing(bad).kind, K::Refuse) << bad;
     }
 }

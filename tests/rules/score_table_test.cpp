@@ -125,26 +125,50 @@ TEST(ScoreNames, CodePageNamesUseOneByteACharacter) {
     EXPECT_EQ(decodeName(field), "Müller €" + std::string(12, ' '));
 }
 
-TEST(ScoreNames, NamesOutsideTheCodePageReadBackAsText) {
-    const std::string name = "Łukasz 山田";
-    EXPECT_EQ(trimName(decodeName(encodeName(name))), name);
-    // Cut at a character boundary to fit the 20 bytes.
-    const std::string wide = "山田太郎山田太郎";
-    const std::string back = trimName(decodeName(encodeName(wide)));
-    EXPECT_EQ(back, "山田太郎山田"); // 6 characters of 3 bytes each
-    EXPECT_EQ(fitName(wide), back + std::string(14, ' '));
-    // Code-page text that happens to look like UTF-8 still comes back as typed.
+TEST(ScoreNames, CodePageTextThatLooksLikeUtf8StaysSingleBytes) {
+    // "Ã©" is two code-page characters; its bytes C3 A9 are also UTF-8 for "é".
+    const NameField typed = encodeName("Ã©");
+    EXPECT_EQ(typed[0], 0xC3);
+    EXPECT_EQ(typed[1], 0xA9);
+    EXPECT_EQ(typed[2], ' ');
     EXPECT_EQ(trimName(fitName("Ã©")), "Ã©");
+    NameField field;
+    field.fill(' ');
+    for (std::size_t i = 0; i < 8; i += 2) { // "Ã«" four times: C3 AB C3 AB ...
+        field[i] = 0xC3;
+        field[i + 1] = 0xAB;
+    }
+    EXPECT_EQ(trimName(decodeName(field)), "Ã«Ã«Ã«Ã«");
+    EXPECT_EQ(encodeName(decodeName(field)), field);
 }
 
-TEST(ScoreNames, UnprintableBytesReadAsBlanks) {
+TEST(ScoreNames, NamesOutsideTheCodePageKeepOneByteACharacter) {
+    EXPECT_EQ(fitName("Łukasz 山田"), padded("?ukasz ??"));
+    EXPECT_EQ(fitName("山田太郎山田太郎山田太郎山田太郎山田太郎山田"), std::string(20, '?'));
+    EXPECT_EQ(fitName("\xff\xfe"), padded("??")); // bytes that are no UTF-8
+    EXPECT_FALSE(inCodePage(U'Ł'));
+    EXPECT_TRUE(inCodePage(U'€'));
+}
+
+// Every byte reads as one character that writes back as the same byte, control codes and
+// the bytes the code page leaves unassigned included; on screen those show as blanks.
+TEST(ScoreNames, EveryFieldReadsBackToItsOwnBytes) {
+    for (int first = 0; first < 256; first += 20) {
+        NameField field;
+        for (std::size_t i = 0; i < field.size(); ++i) {
+            field[i] = static_cast<std::uint8_t>((first + static_cast<int>(i)) % 256);
+        }
+        const std::string name = decodeName(field);
+        ASSERT_EQ(encodeName(name), field) << first;
+        ASSERT_EQ(fitName(shownName(name)), shownName(name)) << first;
+    }
     NameField field;
-    field.fill(0);
-    EXPECT_EQ(decodeName(field), std::string(20, ' '));
     field.fill(' ');
     field[0] = 'A';
     field[1] = 0x81; // unassigned in the code page
     field[2] = 0x07;
     field[3] = 0x7F;
-    EXPECT_EQ(decodeName(field), padded("A"));
+    field[4] = 0x00;
+    EXPECT_EQ(shownName(decodeName(field)), padded("A"));
+    EXPECT_EQ(encodeName(decodeName(field)), field);
 }

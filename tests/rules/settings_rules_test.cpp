@@ -74,13 +74,16 @@ TEST(SettingTexts, OnlyFalseReadsAsFalse) {
     EXPECT_EQ(textFromFlag(kFalse), "False");
 }
 
-TEST(SettingTexts, ZeroOrBadSpacingReadsSixteen) {
+TEST(SettingTexts, ZeroOrBadSpacingReadsSixteenAndAnyOtherSpacingIsKept) {
     EXPECT_EQ(cardSpaceFromText("0"), 16);
     EXPECT_EQ(cardSpaceFromText("24"), 24);
     EXPECT_EQ(cardSpaceFromText("wide"), 16);
-    EXPECT_EQ(cardSpaceFromText("70000"), 16);
-    EXPECT_EQ(cardSpaceFromText("900"), 16); // wider than the preferences allow
-    EXPECT_EQ(cardSpaceFromText("-3"), -3);  // start-up then measures the spacing from the card
+    EXPECT_EQ(cardSpaceFromText("70000"), 16); // no 16-bit number
+    // Wider than the preferences allow, but what the player stored.
+    EXPECT_EQ(cardSpaceFromText("41"), 41);
+    EXPECT_EQ(cardSpaceFromText("50"), 50);
+    EXPECT_EQ(cardSpaceFromText("32767"), 32767);
+    EXPECT_EQ(cardSpaceFromText("-3"), -3); // start-up then measures the spacing from the card
 }
 
 TEST(SettingTexts, EmptyBackgroundsHaveTheirOwnFallbacks) {

@@ -24,6 +24,9 @@ bool FakePlatform::askYesNo(const QString& text, const QString&) {
 
 QString FakePlatform::inputBox(const QString& prompt, const QString&, const QString& defaultText) {
     prompts << prompt;
+    if (onInput) {
+        onInput(prompt);
+    }
     if (inputAnswers.empty()) {
         return defaultText;
     }
@@ -63,6 +66,9 @@ void FakePlatform::shortDelay(int ms) {
 }
 
 void FakePlatform::doEvents() {
+    if (onEvents) {
+        onEvents();
+    }
     QCoreApplication::processEvents();
 }
 

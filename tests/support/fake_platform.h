@@ -60,8 +60,10 @@ class FakePlatform : public Platform {
     qint64 clockMs = 1000;
     int reseeds = 0;
     int delayCalls = 0;
-    std::function<void(int)> onDelay; // called with the length of every shortDelay
-    std::function<void(int)> onSleep; // called with the length of every sleepMs
+    std::function<void(int)> onDelay;            // called with the length of every shortDelay
+    std::function<void(int)> onSleep;            // called with the length of every sleepMs
+    std::function<void(const QString&)> onInput; // called with every input box's prompt
+    std::function<void()> onEvents;              // called each time events are let run
 
   private:
     QString folder_;

@@ -82,6 +82,23 @@ TEST_F(PokerAdvisor, ARefusedSingleCardPlaysItsOwnSoundAndAShortRunIsNotOffered)
     EXPECT_TRUE(QFile::exists(folder.path() + "/stats.dat")); // the update still rewrites it
 }
 
+// "Hands" keeps the finished run while its name is asked for, and reads 0 afterwards.
+TEST_F(PokerAdvisor, HandsIsResetOnlyAfterTheFinishedRunWasOffered) {
+    FrmMain& w = poker(false);
+    QStringList handsAtPrompt;
+    platform.onInput = [&](const QString&) { handsAtPrompt << w.ui.pkLabelHands->text(); };
+    deal(w, kJacks);
+    w.ui.pkLabelHands->setText("25");
+    hold(w, {4}); // wrong
+    clickDeck(w);
+    EXPECT_EQ(w.ui.pkLabelHands->text(), "0");
+    w.ui.pkLabelTimer->setText("1");
+    w.ui.pkLabelHands->setText("30");
+    w.Timer1_Timer(); // the countdown ends the run
+    EXPECT_EQ(w.ui.pkLabelHands->text(), "0");
+    EXPECT_EQ(handsAtPrompt, (QStringList{"25", "30"}));
+}
+
 TEST_F(PokerAdvisor, TheCountdownHintsAtNinetyEightAndEndsTheRunAtZero) {
     FrmMain& w = poker(false);
     EXPECT_EQ(w.ui.pkLabelTimer->text(), "100");

@@ -12,7 +12,7 @@ using quillan::test::PrefsWindowTest;
 
 using PrefsDialog = PrefsWindowTest;
 
-TEST_F(PrefsDialog, OpensWithTheCurrentSettingsAndLeavesTheSpeedAlone) {
+TEST_F(PrefsDialog, OpensWithTheCurrentSettings) {
     FrmMain& w = rummyTable();
     w.settings.prfSound = kFalse;
     w.settings.prfPokerAutoDeal = kTrue;
@@ -20,12 +20,7 @@ TEST_F(PrefsDialog, OpensWithTheCurrentSettingsAndLeavesTheSpeedAlone) {
     w.settings.prfOpStandard = kFalse;
     w.settings.prfOpOklahoma = kTrue;
     w.settings.prfCardSpace = 24;
-    w.settings.prfScrollVal = 400; // a calibration of a slow machine...
-    w.settings.prfAnimationDelay = 620;
     const PreferenceControls& c = open(w).c;
-    EXPECT_EQ(w.settings.prfAnimationDelay, 620); // ...is not undone by opening the dialog
-    EXPECT_EQ(c.Label4->text(), "620");
-    EXPECT_EQ(c.HScroll1->value(), 400);
     EXPECT_FALSE(c.ckSounds->isChecked());
     EXPECT_TRUE(c.ckprfAutoDeal->isChecked());
     EXPECT_TRUE(c.opAlwaysShow->isChecked());
@@ -99,7 +94,7 @@ TEST_F(PrefsDialog, CancelSavesNothing) {
 
 TEST_F(PrefsDialog, SpacingOutsideTenToFortyIsRefusedAndNothingIsSaved) {
     FrmMain& w = rummyTable();
-    for (const char* bad : {"9", "41", "abc"}) {
+    for (const char* bad : {"9", "41", "-3"}) {
         const PreferenceControls& c = open(w).c;
         dialog->show();
         c.ckSounds->setChecked(false);
@@ -136,6 +131,41 @@ TEST_F(PrefsDialog, SpacingLimitsAreAcceptedAndAnEmptyBoxKeepsTheSpacing) {
     EXPECT_EQ(w.settings.prfCardSpace, 40);
     EXPECT_EQ(w.settings.prfSound, kFalse);
     EXPECT_TRUE(platform.messages.isEmpty());
+}
+
+TEST_F(PrefsDialog, SpacingTextThatIsNoNumberKeepsTheSpacingAndSavesTheRest) {
+    FrmMain& w = rummyTable();
+    for (const char* text : {"abc", "12px"}) {
+        const PreferenceControls& c = open(w).c;
+        c.txtSpacer->setText(text);
+        c.ckSounds->setChecked(!c.ckSounds->isChecked());
+        const int16 sound = toFlag(c.ckSounds->isChecked());
+        c.cmdSave->click();
+        EXPECT_EQ(dialog->result(), QDialog::Accepted) << text;
+        EXPECT_EQ(w.settings.prfCardSpace, 16) << text;
+        EXPECT_EQ(w.settings.prfSound, sound) << text;
+    }
+    EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join("|").toStdString();
+}
+
+// Setting the slider from prfScrollVal moves it, and the move sets the delay and Label4 as a
+// move by the player would; a slider already at that position changes nothing.
+TEST_F(PrefsDialog, OpeningMovesTheSliderToTheStoredPositionWhichSetsTheDelay) {
+    FrmMain& w = rummyTable();
+    w.settings.prfScrollVal = 640;
+    w.settings.prfAnimationDelay = 0;
+    const PreferenceControls& c = open(w).c;
+    EXPECT_EQ(c.HScroll1->value(), 640);
+    EXPECT_EQ(c.Label4->text(), "360");
+    EXPECT_EQ(w.settings.prfAnimationDelay, 360);
+    c.cmdCancel->click();
+    EXPECT_EQ(w.settings.prfAnimationDelay, 360);
+    EXPECT_EQ(w.settings.prfScrollVal, 640);
+
+    w.settings.prfScrollVal = 0; // where the slider starts
+    w.settings.prfAnimationDelay = 40;
+    EXPECT_EQ(open(w).c.Label4->text(), "100");
+    EXPECT_EQ(w.settings.prfAnimationDelay, 40);
 }
 
 TEST_F(PrefsDialog, SliderSetsTheDelayAtOnceAndCancelKeepsIt) {

@@ -103,10 +103,45 @@ TEST_F(RecordTopScoresTest, AllThreeTablesAreOfferedInOrder) {
     EXPECT_EQ(perfPlay, 0);
 }
 
-TEST_F(RecordTopScoresTest, NonLatinNameReadsBackAsTyped) {
-    platform.inputAnswers = {QString::fromUtf8("Łukasz 山田")};
+// Names are stored in the code page, one byte a character; a character it lacks is stored
+// as its nearest code-page form, "?" when it has none.
+TEST_F(RecordTopScoresTest, NamesOutsideTheCodePageAreStoredInTheirNearestForm) {
+    platform.inputAnswers = {QString::fromUtf8("Łukasz Dvořák 山田"), QString::fromUtf8("Ã©")};
     RecordTopScores(platform, table, 140, perfPlay, 0);
-    EXPECT_EQ(trimName(readStatsFile(dir.path())[0].name), "Łukasz 山田");
+    EXPECT_EQ(trimName(readStatsFile(dir.path())[0].name), "Lukasz Dvorák ??");
+    EXPECT_EQ(fileBytes(statsPath()).left(20), QByteArray("Lukasz Dvor\xe1k ??    "));
+    RecordTopScores(platform, table, 150, perfPlay, 0);
+    EXPECT_EQ(fileBytes(statsPath()).left(20), QByteArray("\xc3\xa9") + QByteArray(18, ' '));
+}
+
+// Every exit rewrites stats.dat: what was read and not changed goes back as it was, down to
+// the bytes past the ten records.
+TEST_F(RecordTopScoresTest, AnUnchangedFileIsRewrittenByteForByte) {
+    QByteArray bytes;
+    for (int i = 0; i < 300; ++i) {
+        bytes += static_cast<char>((i * 37 + 11) % 256);
+    }
+    writeBytes(statsPath(), bytes);
+    loadScoreTable(dir.path());
+    perfPlay = -32768; // no score beats any entry
+    RecordTopScores(platform, -32768, perfPlay, -32768);
+    EXPECT_EQ(fileBytes(statsPath()), bytes);
+    EXPECT_TRUE(platform.prompts.isEmpty());
+    scoreTable = defaultScoreTable();
+}
+
+TEST_F(RecordTopScoresTest, StaleTemporariesOfAKilledWriteAreRemovedAtStart) {
+    for (const char* name : {"stats.dat.a1B2c3", "stats.dat.ZZZZZZ", "stats.dat.old", "notes.txt",
+                             "stats.dat.a1B2c3d"}) {
+        writeBytes(dir.path() + "/" + name, "x");
+    }
+    writeBytes(statsPath(), QByteArray(220, 'y'));
+    loadScoreTable(dir.path());
+    QStringList left = QDir(dir.path()).entryList(QDir::Files);
+    left.sort();
+    EXPECT_EQ(left, (QStringList{"notes.txt", "stats.dat", "stats.dat.a1B2c3d", "stats.dat.old"}));
+    EXPECT_EQ(fileBytes(statsPath()), QByteArray(220, 'y'));
+    scoreTable = defaultScoreTable();
 }
 
 TEST_F(RecordTopScoresTest, MissingEmptyOrShortFileLoadsWithoutWriting) {

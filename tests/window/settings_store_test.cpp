@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QLabel>
 
+#include "cards/deal_rules.h"
 #include "support/window_fixture.h"
 
 using namespace quillan;
@@ -77,6 +78,24 @@ TEST_F(SettingsStore, ANegativeSpacingIsMeasuredFromTheCardWidth) {
     platform.settings["prfCardSpace"] = "-5";
     FrmMain& w = loaded();
     EXPECT_EQ(w.cards.cardSpacing, 16); // 71 * 0.22 = 15.62
+}
+
+TEST_F(SettingsStore, AWideStoredSpacingIsUsedAndWrittenBackAsStored) {
+    platform.settings["prfCardSpace"] = "50";
+    FrmMain& w = loaded();
+    EXPECT_EQ(w.cards.cardSpacing, 50);
+    w.Form_Unload();
+    EXPECT_EQ(platform.settings["prfCardSpace"], "50");
+}
+
+TEST_F(SettingsStore, AHugeStoredSpacingIsKeptButTheTableUsesTheWidestItCanShow) {
+    platform.settings["prfCardSpace"] = "32767";
+    FrmMain& w = loaded();
+    EXPECT_EQ(w.cards.cardSpacing, kWidestCardSpacing);
+    EXPECT_LE(w.table.picPlayerHand.size().width(), 11 * kWidestCardSpacing);
+    w.Form_Unload();
+    EXPECT_EQ(platform.settings["prfCardSpace"], "32767");
+    EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join("|").toStdString();
 }
 
 TEST_F(SettingsStore, TheWinningsLabelIsTakenAtClose) {

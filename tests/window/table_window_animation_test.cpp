@@ -137,6 +137,26 @@ TEST_F(TableWindowAnimation, CalibrationRanAtLoadAndSetTheSlider) {
     EXPECT_EQ(w.settings.prfScrollVal, 1000 - w.settings.prfAnimationDelay);
 }
 
+// The window closed while the measurement lets events run: what is stored makes the next
+// start measure again.
+TEST_F(TableWindowAnimation, ClosingDuringTheCalibrationStoresNothingThatSkipsTheNext) {
+    FrmMain& w = table();
+    w.settings.prfAnimationDelay = -1;
+    w.settings.prfScrollVal = 0;
+    w.table.needAnimCalibration = kTrue;
+    platform.onEvents = [&] {
+        if (!w.isUnloaded()) {
+            w.close();
+        }
+    };
+    w.InitAnimDelay();
+    platform.onEvents = nullptr;
+    ASSERT_TRUE(w.isUnloaded());
+    EXPECT_LT(platform.settings["prfAnimationDelay"].toInt(), 0);
+    EXPECT_EQ(platform.settings["prfScrollVal"], "0");
+    EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join("|").toStdString();
+}
+
 TEST_F(TableWindowAnimation, BanksAreCreditedAndOverflowLeavesThemAlone) {
     FrmMain& w = table();
     w.banks.handScore = 25;

@@ -61,7 +61,7 @@ printf '[Preferences]\nprfSound=False\n' >"$work/home/.config/Quillan/Quillan.in
 diag="$work/diagnostics.txt"
 : >"$diag"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0}"
-export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$PWD/tests/sanitizer/lsan.supp:print_suppressions=0}"
+export LSAN_OPTIONS="${LSAN_OPTIONS:-use_tls=0:suppressions=$PWD/tests/sanitizer/lsan.supp:print_suppressions=0}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 HOME="$work/home" XDG_CONFIG_HOME="" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb QUILLAN_DIAGNOSTICS="$diag" \
     "$program" >"$work/stdout" 2>"$work/stderr" &
@@ -100,6 +100,14 @@ act() {
     xdotool "$@" >/dev/null 2>&1
 }
 
+# Keys go to the focused window as real key presses (Qt ignores keys sent to a window).
+press() {
+    local target="$1"
+    shift
+    act windowfocus --sync "$target"
+    act key --clearmodifiers "$@"
+}
+
 # A window of the program other than the main window (a message box, an input box, the
 # Preferences, Top Scores, About, help): answered or closed, picked by the seed.
 answer_dialogs() {
@@ -109,10 +117,10 @@ answer_dialogs() {
         eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" || continue
         [ "${WIDTH:-0}" -le 5 ] && continue
         case $((RANDOM % 4)) in
-        0) act type --window "$w" "soak$((RANDOM % 100))"; act key --window "$w" Return ;;
-        1) act key --window "$w" Escape ;;
+        0) act windowfocus --sync "$w"; act type "soak$((RANDOM % 100))"; press "$w" Return ;;
+        1) press "$w" Escape ;;
         2) act mousemove --window "$w" $((RANDOM % WIDTH)) $((RANDOM % HEIGHT)) click 1 ;;
-        *) act key --window "$w" Return ;;
+        *) press "$w" Return ;;
         esac
     done
 }
@@ -133,7 +141,7 @@ while [ $((SECONDS - start)) -lt "$seconds" ]; do
     4) act mousemove --window "$window" "$x" "$y" click --repeat 2 --delay 80 1 ;;
     5) act mousemove --window "$window" "$x" "$y" mousedown 1 \
         mousemove --window "$window" $((RANDOM % w)) "$y" mouseup 1 ;;
-    6 | 7) act key --window "$window" "${keys[$((RANDOM % ${#keys[@]}))]}" ;;
+    6 | 7) press "$window" "${keys[$((RANDOM % ${#keys[@]}))]}" ;;
     *) answer_dialogs ;;
     esac
     actions=$((actions + 1))
@@ -156,10 +164,11 @@ rss_end="$(rss)"
 
 # Game > Exit, then every question at close answered, and the program waited for.
 if kill -0 "$app_pid" 2>/dev/null; then
-    act key --window "$window" Escape
-    act key --window "$window" Escape
-    act key --window "$window" alt+g
-    act key --window "$window" x
+    answer_dialogs
+    press "$window" Escape
+    press "$window" Escape
+    press "$window" alt+g
+    act key x
     for _ in $(seq 300); do
         kill -0 "$app_pid" 2>/dev/null || break
         answer_dialogs

@@ -1,6 +1,8 @@
 #include "platform/table_scale.h"
 
 #include <QByteArray>
+#include <chrono>
+#include <thread>
 
 #include "platform/table_size_store.h"
 #include "table/table_size_rules.h"
@@ -41,13 +43,26 @@ std::optional<std::pair<int, int>> workArea(Display* display, int screen) {
     }
     return area;
 }
+
+// A busy X server now and then refuses a new client for a moment; the table's size is worth a
+// few short tries before the window is drawn at 100%.
+XDisplayPtr openXDisplayPatiently() {
+    constexpr int kTries = 5;
+    for (int attempt = 1;; ++attempt) {
+        XDisplayPtr display = openXDisplay();
+        if (display || attempt == kTries || qEnvironmentVariableIsEmpty("DISPLAY")) {
+            return display;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+}
 #endif
 
 } // namespace
 
 std::optional<std::pair<int, int>> freeScreenArea() {
 #ifdef QUILLAN_HAVE_X11
-    const XDisplayPtr display = openXDisplay();
+    const XDisplayPtr display = openXDisplayPatiently();
     if (!display) {
         return std::nullopt;
     }

@@ -6,6 +6,7 @@
 # them.
 set -euo pipefail
 source "$(dirname "$0")/table_lib.sh"
+source "$(dirname "$0")/rummy_turn_lib.sh"
 
 shot() {
     import -window root -depth 8 "rgb:$work/shot.rgb" 2>/dev/null
@@ -79,11 +80,6 @@ keep_shot poker_drawn
 stop_program
 
 # ---- Gin Rummy ----
-rummy_state() {
-    shot
-    python3 "$here/rummy_turn_pixels.py" state "$work/shot.rgb" 1024 "$X" "$Y" "$WIDTH" \
-        "$HEIGHT" "$MENU"
-}
 rummy_places() {
     shot
     eval "$(python3 "$here/rummy_turn_pixels.py" places "$work/shot.rgb" 1024 "$X" "$Y" \
@@ -105,26 +101,11 @@ rummy_places
     { echo "Home did not bring the third card to the left end"; exit 1; }
 
 keys d
-drawn=""
-for _ in $(seq 60); do
-    read -r drawn fan top <<<"$(rummy_state)"
-    [ "$drawn" = "drawn" ] && break
-    sleep 0.5
-done
-[ "$drawn" = "drawn" ] || { echo "D drew no card"; exit 1; }
+wait_for_drawn_card "D drew no card"
 keys Right
 keep_shot rummy_raised
 keys Return
-replied=""
-for _ in $(seq 120); do
-    read -r drawn fan top <<<"$(rummy_state)"
-    if [ "$drawn" = "empty" ] && [ "$fan" -ge 2 ] && [ "$top" != "$CARD" ]; then
-        replied="yes"
-        break
-    fi
-    sleep 0.5
-done
-[ -n "$replied" ] || { echo "the computer did not reply ($drawn $fan $top)"; exit 1; }
+wait_for_computer_reply
 keep_shot rummy_replied
 stop_program
 echo "ok"

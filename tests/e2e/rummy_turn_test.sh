@@ -4,12 +4,7 @@
 # the reject pile. Read off screenshots; waits are generous for a busy machine.
 set -euo pipefail
 source "$(dirname "$0")/table_lib.sh"
-
-state() {
-    import -window root -depth 8 "rgb:$work/shot.rgb" 2>/dev/null
-    python3 "$here/rummy_turn_pixels.py" state "$work/shot.rgb" 1024 "$X" "$Y" "$WIDTH" \
-        "$HEIGHT" "$MENU"
-}
+source "$(dirname "$0")/rummy_turn_lib.sh"
 
 start_x
 start_program "$1" "isPoker=False" "prfAnimationDelay=0" "prfSound=False"
@@ -22,13 +17,7 @@ eval "$(python3 "$here/rummy_turn_pixels.py" places "$work/shot.rgb" 1024 "$X" "
 [ "$MENU" -ge 0 ] || { echo "table not found"; exit 1; }
 
 xdotool mousemove "$DECK_X" "$DECK_Y" click 1
-drawn=""
-for _ in $(seq 60); do
-    read -r drawn fan top <<<"$(state)"
-    [ "$drawn" = "drawn" ] && break
-    sleep 0.5
-done
-[ "$drawn" = "drawn" ] || { echo "clicking the Deck drew no card"; exit 1; }
+wait_for_drawn_card "clicking the Deck drew no card"
 
 # Point at the first card (it rises), then click it.
 xdotool mousemove "$CARD_X" "$((CARD_Y + 10))"
@@ -36,14 +25,5 @@ sleep 0.5
 xdotool mousemove "$CARD_X" "$CARD_Y"
 sleep 1
 xdotool click 1
-replied=""
-for _ in $(seq 120); do
-    read -r drawn fan top <<<"$(state)"
-    if [ "$drawn" = "empty" ] && [ "$fan" -ge 2 ] && [ "$top" != "$CARD" ]; then
-        replied="yes"
-        break
-    fi
-    sleep 0.5
-done
-[ -n "$replied" ] || { echo "the computer did not reply ($drawn $fan $top, player $CARD)"; exit 1; }
+wait_for_computer_reply
 finish_program

@@ -1,0 +1,24 @@
+#include "gin/player_levels_rules.h"
+
+#include "gin/baseline_player_rules.h"
+#include "gin/standard_player_rules.h"
+
+namespace quillan {
+
+const std::vector<std::string>& playerLevelNames() {
+    static const std::vector<std::string> names{"standard", "baseline"};
+    return names;
+}
+
+std::unique_ptr<GinPlayer> makeGinPlayer(const std::string& level, const PlayerOptions& options) {
+    (void)options;
+    if (level == "standard") {
+        return std::make_unique<StandardPlayer>();
+    }
+    if (level == "baseline") {
+        return std::make_unique<BaselinePlayer>();
+    }
+    return nullptr;
+}
+
+} // namespace quillan

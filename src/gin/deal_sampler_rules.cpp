@@ -87,13 +87,13 @@ double plausibility(const SeatView& view, CardSet hand) {
     double w = 1.0;
     for (CardSet s = view.opponentThrew | view.opponentPassed; s != 0; s &= s - 1) {
         if (inSomeMeld(hand, std::countr_zero(s))) {
-            w *= 0.35;
+            w *= 0.15;
         }
     }
     return w;
 }
 
-constexpr int kCandidateHands = 6;
+constexpr int kCandidateHands = 12;
 
 CardSet pickOpponentHand(const SeatView& view, const std::array<double, 52>& weights,
                          SampleRandom& random) {

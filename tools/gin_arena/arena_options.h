@@ -32,7 +32,8 @@ struct ArenaOptions {
     double answerSeconds = 10;
 };
 
-inline constexpr long kMaxDeals = 10'000'000;
+// Every hand and every decision time is kept until the end of the run; this bounds the memory.
+inline constexpr long kMaxDeals = 1'000'000;
 
 // Reads the arguments after the program's name; false with `error` set for a missing,
 // unknown or out-of-range one.

@@ -236,7 +236,7 @@ TEST(ArenaChild, ProgramIgnoringItsInputIsKilledWithItsWholeGroup) {
     const std::string pidFile = dir.file("pid");
     {
         ExternalPlayer player("sleep 30 & echo $! > " + pidFile + "; wait", 1);
-        for (int i = 0; i < 200 && readLines(pidFile).empty(); ++i) {
+        for (int i = 0; i < 1000 && readLines(pidFile).empty(); ++i) {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
     } // "quit" goes unread; the grace second passes

@@ -174,6 +174,32 @@ TEST(AssetsTest, NoStrayFilesAmongTheSounds) {
     }
 }
 
+// The program's small icons (desktop/icons, beside assets/) are drawn for their size: a few
+// flat colours with edges on the pixel grid, not a shrunken picture gone to mud.
+TEST(AssetsTest, SmallIconsAreFewBoldShapesOnThePixelGrid) {
+    for (const int size : {16, 22, 24}) {
+        SCOPED_TRACE(size);
+        const QImage icon(assets().filePath(
+            QStringLiteral("../desktop/icons/hicolor/%1x%1/apps/io.github.quillan.Quillan.png")
+                .arg(size)));
+        ASSERT_EQ(icon.size(), QSize(size, size));
+        QSet<QRgb> colours;
+        int partlyClear = 0;
+        int red = 0;
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                const QRgb c = icon.pixel(x, y);
+                colours.insert(c);
+                partlyClear += qAlpha(c) > 0 && qAlpha(c) < 255;
+                red += qAlpha(c) == 255 && qRed(c) > 180 && qGreen(c) < 80 && qBlue(c) < 80;
+            }
+        }
+        EXPECT_LT(colours.size(), 64);
+        EXPECT_LT(partlyClear, 2 * size) << "soft edges";
+        EXPECT_GT(red, size * size / 16) << "the heart is too small to see";
+    }
+}
+
 QString helpText() {
     QFile file(assets().filePath("felton.hlp"));
     if (!file.open(QIODevice::ReadOnly)) {

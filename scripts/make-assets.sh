@@ -20,11 +20,15 @@ stage="$(mktemp -d)"
 trap 'rm -rf "$stage"' EXIT
 export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$stage"
 
-# Pictures. Qt writes no GIF, so GIF backgrounds come out as PNG and are converted here.
+# Pictures. Qt writes no GIF, so GIF backgrounds come out as PNG and are converted here; the
+# pixel ratio the tool noted in the PNG's text goes into the GIF's comment, where the table
+# looks for it.
 "$tool" pictures "$stage/out"
 for png in "$stage"/out/pics/*.gif.png; do
   [ -e "$png" ] || continue
-  convert "$png" -dither FloydSteinberg -colors 256 "${png%.png}"
+  ratio="$(identify -format '%[QuillanPixelRatio]' "$png" 2>/dev/null || true)"
+  convert "$png" -dither FloydSteinberg -colors 256 \
+    ${ratio:+-set comment "QuillanPixelRatio: $ratio"} "${png%.png}"
   rm "$png"
 done
 

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPen>
 #include <QRectF>
 
 namespace quillan::card_art {
@@ -23,6 +24,16 @@ QPainterPath suitPath(int suit, const QRectF& box);
 QColor suitColour(int suit);
 // Fills a suit symbol centred on centre, size w x h; upside down when flipped.
 void paintPip(QPainter& p, int suit, QPointF centre, qreal w, qreal h, bool flipped = false);
+
+// The corner index: the centre lines of the rank's strokes lie in kRankBox (the strokes reach
+// less than a pixel further) and the suit fills kSuitBox. Together they keep within 8.5 of
+// the card's left edge, inside the strip a card shows at the narrowest hand spacing (10),
+// with a pixel of paper left before the next card's edge.
+inline constexpr QRectF kRankBox(2.3, 3.3, 5.4, 9.6);
+inline constexpr QRectF kSuitBox(1.5, 16.0, 7.0, 8.0);
+// The centre lines of a rank's strokes fitted into box, and the pen that strokes them.
+QPainterPath rankOutline(int rank, const QRectF& box);
+QPen rankPen(int rank, const QColor& colour);
 
 // The white rounded card with its thin edge.
 QPainterPath cardOutline();

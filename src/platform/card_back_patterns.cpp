@@ -77,17 +77,34 @@ void ivyLeaf(QPainter& p, QPointF c, qreal size, qreal angle) {
 
 } // namespace
 
+// Hatch: a fine pale lattice on white round a small diamond, inside a thin frame. The table
+// also lays this design on an empty card place with white letting the cloth show through
+// (the caller paints it unsmoothed, see paintBack), so it keeps to a few hairlines on pure
+// white.
 void hatch(QPainter& p) {
     fillField(p, Qt::white);
-    const QColor ink(0x28, 0x48, 0xA0);
-    p.setPen(QPen(ink, 0.8));
-    for (qreal d = -kFieldH; d < kFieldW + kFieldH; d += 5.0) {
+    const QColor ink(0x80, 0x9C, 0xD8);
+    const QRectF frame(2.0, 2.0, kFieldW - 5.0, kFieldH - 5.0);
+    p.save();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(ink, 1.0));
+    p.drawRect(frame);
+    p.setClipRect(frame.adjusted(1.0, 1.0, 0.0, 0.0), Qt::IntersectClip);
+    // Hairlines: one device pixel wide at every pixel ratio.
+    p.setPen(QPen(QColor(0xA0, 0xB6, 0xE2), 0.0));
+    constexpr qreal kPitch = 12.0;
+    for (qreal d = -kFieldH + 3.5; d < kFieldW + kFieldH; d += kPitch) {
         p.drawLine(QPointF(d, 0), QPointF(d + kFieldH, kFieldH));
         p.drawLine(QPointF(d, kFieldH), QPointF(d + kFieldH, 0));
     }
-    p.setPen(QPen(ink, 2.0));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(1, 1, kFieldW - 2, kFieldH - 2), 2, 2);
+    p.setPen(QPen(ink, 1.0));
+    const QPointF c(kFieldW / 2.0, kFieldH / 2.0);
+    p.setBrush(Qt::white);
+    for (const qreal r : {9.0, 5.0}) {
+        p.drawPolygon(QPolygonF{c + QPointF(0, -1.4 * r), c + QPointF(r, 0),
+                                c + QPointF(0, 1.4 * r), c + QPointF(-r, 0)});
+    }
+    p.restore();
 }
 
 void plaid(QPainter& p) {

@@ -6,6 +6,7 @@ namespace quillan::card_art {
 namespace {
 
 constexpr QRectF kField(4.0, 4.0, backs::kFieldW, backs::kFieldH);
+constexpr int kEmptyPlaceDesign = 53;
 
 void paintDesign(QPainter& p, int design, int frame) {
     switch (design) {
@@ -41,6 +42,12 @@ void paintDesign(QPainter& p, int design, int frame) {
 } // namespace
 
 void paintBack(QPainter& p, int design, int frame) {
+    p.save();
+    // The design that marks empty places is laid with white as the transparent colour: it is
+    // painted unsmoothed, so no pale fringe of its edges is left on the table.
+    if (design == kEmptyPlaceDesign) {
+        p.setRenderHint(QPainter::Antialiasing, false);
+    }
     paintBlankCard(p, Qt::white);
     QPainterPath field;
     field.addRoundedRect(kField, 3.0, 3.0);
@@ -49,13 +56,14 @@ void paintBack(QPainter& p, int design, int frame) {
     p.translate(kField.topLeft());
     paintDesign(p, design, frame);
     p.restore();
-    if (design != 53) {
+    if (design != kEmptyPlaceDesign) {
         p.save();
         p.setPen(QPen(QColor(0x30, 0x30, 0x38), 0.8));
         p.setBrush(Qt::NoBrush);
         p.drawPath(field);
         p.restore();
     }
+    p.restore();
 }
 
 } // namespace quillan::card_art

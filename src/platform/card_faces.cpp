@@ -1,7 +1,6 @@
 // Card faces: corner indices, the classic pip layouts, aces and (via card_courts) the courts.
 #include "platform/card_art.h"
 
-#include <QFont>
 #include <array>
 #include <span>
 
@@ -55,34 +54,15 @@ std::span<const PipSpot> layoutFor(int rank) {
     }
 }
 
-QString rankText(int rank) {
-    switch (rank) {
-    case 1:
-        return QStringLiteral("A");
-    case 11:
-        return QStringLiteral("J");
-    case 12:
-        return QStringLiteral("Q");
-    case 13:
-        return QStringLiteral("K");
-    default:
-        return QString::number(rank);
-    }
-}
-
 // Rank and small suit in the top-left corner; called twice, the second time turned round.
+// The index is narrow enough to show whole in a tightly spaced hand (see kRankBox).
 void paintIndex(QPainter& p, int rank, int suit) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(rank == 10 ? 11 : 13);
-    font.setBold(true);
-    if (rank == 10) {
-        font.setStretch(QFont::Condensed);
-        font.setLetterSpacing(QFont::AbsoluteSpacing, -1.0);
-    }
-    p.setFont(font);
-    p.setPen(suitColour(suit));
-    p.drawText(QRectF(1.0, 2.0, 15.0, 14.0), Qt::AlignCenter, rankText(rank));
-    paintPip(p, suit, QPointF(8.5, 22.0), 9.0, 10.0);
+    p.save();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(rankPen(rank, suitColour(suit)));
+    p.drawPath(rankOutline(rank, kRankBox));
+    p.restore();
+    paintPip(p, suit, kSuitBox.center(), kSuitBox.width(), kSuitBox.height());
 }
 
 void paintPips(QPainter& p, int rank, int suit) {

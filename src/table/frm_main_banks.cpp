@@ -5,6 +5,7 @@
 
 #include "app/frm_main.h"
 #include "rummy/bank_rules.h"
+#include "table/background_picture.h"
 #include "table/bank_credit.h"
 #include "table/outline_text.h"
 #include "table/sound_cue.h"
@@ -42,7 +43,7 @@ void FrmMain::UpdateBank() {
         QPixmap& win = ui.table->windowImage();
         for (const QLabel* label : {table.lblBankComputer, table.lblBankPlayer}) {
             QPainter painter(&win);
-            painter.drawPixmap(label->geometry(), table.thePic, label->geometry());
+            paintBackground(painter, table.thePic, label->geometry());
         }
         drawBanks(win, table.BoardBuffer, bankFont(), banks.prfComputerBank, banks.prfPlayerBank,
                   {table.lblBankComputer->pos(), table.lblBankPlayer->pos()});

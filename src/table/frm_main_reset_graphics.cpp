@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "app/frm_main.h"
+#include "table/background_picture.h"
 #include "table/blit_transparent.h"
 #include "table/pile_painting.h"
 #include "table/table_canvas.h"
@@ -117,7 +118,7 @@ void FrmMain::resetGraphics() {
         {
             QPainter painter(&ui.table->windowImage());
             painter.fillRect(QRect(QPoint(0, 0), client), palette().window());
-            painter.drawPixmap(0, 0, s.thePic);
+            paintBackground(painter, s.thePic);
         }
         const TableLayout t = quillan::layoutTable(
             client.width(), client.height(),

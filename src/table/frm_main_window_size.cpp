@@ -8,6 +8,8 @@
 #include <QResizeEvent>
 
 #include "app/frm_main.h"
+#include "table/background_picture.h"
+#include "table/pixel_copy.h"
 #include "table/program_files.h"
 #include "table/table_canvas.h"
 
@@ -25,9 +27,8 @@ void FrmMain::loadTablePicture(const QString& fileName) {
     trap("loadTablePicture", [&] {
         const QString path =
             programFilePath(programFolder(), QStringLiteral("\\pics\\") + fileName);
-        QPixmap picture;
-        if (FileExists(path) && picture.load(path)) {
-            table.thePic = picture;
+        if (FileExists(path)) {
+            loadBackgroundPicture(path, table.thePic);
         }
         AutoSizeToPicture();
     });
@@ -40,13 +41,16 @@ void FrmMain::AutoSizeToPicture() {
             table.thePic = QPixmap(kClothSize);
             table.thePic.fill(kClothColour);
         }
-        const PixelRect client = clientRectForPicture(table.thePic.width(), table.thePic.height(),
-                                                      isSet(settings.isPoker));
+        // The window takes the picture's logical size (half its pixels for one of the
+        // program's own pictures, drawn at twice the size).
+        const QSize picture = logicalSize(table.thePic);
+        const PixelRect client =
+            clientRectForPicture(picture.width(), picture.height(), isSet(settings.isPoker));
         const QSize size(client.w, client.h);
         if (ui.table->tableSize() != size) {
             ui.table->resizeTable(size, devicePixelRatioF());
             QPainter painter(&ui.table->windowImage());
-            painter.drawPixmap(0, 0, table.thePic);
+            paintBackground(painter, table.thePic);
         }
         // The window is exactly the table and its bars: the size hints tell the window
         // manager so (minimum equal to maximum), so it offers neither resizing nor Maximise.
@@ -95,9 +99,8 @@ void FrmMain::LoadBackGroundPic(const QString& fileName) {
     trap("LoadBackGroundPic", [&] {
         const QString path =
             programFilePath(programFolder(), QStringLiteral("\\pics\\") + fileName);
-        QPixmap picture;
-        if (FileExists(path) && picture.load(path)) {
-            table.thePic = picture;
+        if (FileExists(path)) {
+            loadBackgroundPicture(path, table.thePic);
         }
         for (int i = 0; i < kPokerCards; ++i) {
             const auto n = static_cast<std::size_t>(i);

@@ -11,6 +11,7 @@
 #include "fuzz_target.h"
 #include "qt_app.h"
 #include "support/fake_platform.h"
+#include "table/picture_ratio_rules.h"
 #include "table/table_canvas.h"
 
 using namespace quillan;
@@ -38,8 +39,12 @@ Table& table() {
     return fuzz::lasting<Table>();
 }
 
-std::string encoded(const char* format) {
+// `marked` adds the comment of a picture drawn at twice its size (kept by JPEG and PNG).
+std::string encoded(const char* format, bool marked = false) {
     QImage image(24, 18, QImage::Format_RGB32);
+    if (marked) {
+        image.setText(QString::fromLatin1(kPictureRatioKey), QStringLiteral("2"));
+    }
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             image.setPixel(x, y, qRgb(x * 10, y * 12, (x + y) * 6));
@@ -86,6 +91,13 @@ std::vector<std::string> quillan::fuzz::seeds() {
                           "\x01\x00\x00\x00\x00,\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02"
                           "D\x01\x00;",
                           43);
-    return {std::string(1, '\0') + encoded("JPG"), std::string(1, '\1') + gif,
-            std::string(1, '\2') + encoded("BMP"), std::string(1, '\3') + encoded("PNG")};
+    // The same with a comment block saying it is drawn at twice its size.
+    const std::string markedGif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00"
+                                "!\xfe\x14QuillanPixelRatio: 2\x00!\xf9\x04\x01\x00\x00\x00\x00,"
+                                "\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02"
+                                "D\x01\x00;",
+                                67);
+    return {std::string(1, '\0') + encoded("JPG"),       std::string(1, '\1') + gif,
+            std::string(1, '\2') + encoded("BMP"),       std::string(1, '\3') + encoded("PNG"),
+            std::string(1, '\0') + encoded("JPG", true), std::string(1, '\1') + markedGif};
 }

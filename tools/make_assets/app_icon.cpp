@@ -9,6 +9,7 @@
 #include <QTextStream>
 #include <QTransform>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace make_assets {
@@ -92,6 +93,37 @@ std::vector<Shape> iconShapes() {
     return shapes;
 }
 
+// The largest size drawn from the small design.
+constexpr int kLargestSmallIcon = 24;
+
+// Icons of kLargestSmallIcon pixels and less: fewer, bolder shapes laid on the pixel grid of
+// that size (in pixels, drawn unscaled): a blue back behind a white card with a large red
+// heart, each with a dark edge one pixel wide.
+std::vector<Shape> smallIconShapes(int size) {
+    const QColor ink(0x1b, 0x1b, 0x1b);
+    const auto px = [size](double sixteenths) { return std::round(sixteenths * size / 16.0); };
+    // An edge on the pixel grid: the outline's pixels are the rectangle's outermost ones.
+    const auto card = [](double left, double top, double right, double bottom) {
+        QPainterPath path;
+        path.addRoundedRect(QRectF(left + 0.5, top + 0.5, right - left - 1, bottom - top - 1), 1.5,
+                            1.5);
+        return path;
+    };
+    std::vector<Shape> shapes;
+    const QRectF back(QPointF(0, 0), QPointF(px(10), px(13)));
+    shapes.push_back({card(back.left(), back.top(), back.right(), back.bottom()),
+                      QColor(0x1d, 0x4f, 0xa8), ink, 1});
+    QPainterPath inlay;
+    inlay.addRect(QRectF(back.left() + 2.5, back.top() + 2.5, back.width() - 5, back.height() - 5));
+    shapes.push_back({inlay, QColor(0x2f, 0x6f, 0xd6), QColor(0xb8, 0xcc, 0xf0), 1});
+    const QRectF front(QPointF(px(5), px(3)), QPointF(size, size));
+    shapes.push_back({card(front.left(), front.top(), front.right(), front.bottom()),
+                      QColor(0xfb, 0xfa, 0xf5), ink, 1});
+    const QPointF centre = front.center() + QPointF(0, size >= 22 ? 0.5 : 0.0);
+    shapes.push_back({heart(centre, front.width() * 0.7), QColor(0xd0, 0x1f, 0x2a), QColor(), 0});
+    return shapes;
+}
+
 // Small icons keep every outline at least one pixel wide.
 QImage renderPng(const std::vector<Shape>& shapes, int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
@@ -105,6 +137,20 @@ QImage renderPng(const std::vector<Shape>& shapes, int size) {
         painter.setPen(width > 0
                            ? QPen(shape.stroke, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin)
                            : QPen(Qt::NoPen));
+        painter.setBrush(shape.fill);
+        painter.drawPath(shape.path);
+    }
+    return image;
+}
+
+QImage renderSmallPng(const std::vector<Shape>& shapes, int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const Shape& shape : shapes) {
+        painter.setPen(shape.strokeWidth > 0 ? QPen(shape.stroke, shape.strokeWidth)
+                                             : QPen(Qt::NoPen));
         painter.setBrush(shape.fill);
         painter.drawPath(shape.path);
     }
@@ -165,9 +211,10 @@ bool writeIcons(const QString& folder) {
                         renderSvg(shapes));
     for (const int size : kPngSizes) {
         const QString dir = QStringLiteral("hicolor/%1x%1/apps").arg(size);
+        const bool small = size <= kLargestSmallIcon;
         ok =
             root.mkpath(dir) &&
-            renderPng(shapes, size)
+            (small ? renderSmallPng(smallIconShapes(size), size) : renderPng(shapes, size))
                 .save(root.filePath(dir + QLatin1Char('/') + kIconName + QStringLiteral(".png"))) &&
             ok;
     }

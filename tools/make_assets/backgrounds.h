@@ -1,5 +1,5 @@
 #pragma once
-// The table backgrounds, each 800 x 600.
+// The table backgrounds, each 800 x 600 logical pixels at kBackgroundRatio (paint_kit.h).
 #include <QImage>
 
 namespace make_assets {

@@ -22,15 +22,12 @@ void cloud(QPainter& p, QPointF at, double scale) {
 void sandTexture(QImage& image, int top, const QColor& light, const QColor& dark,
                  std::uint32_t seed) {
     const Noise noise(seed);
-    for (int y = top; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const double ripple = 0.5 + 0.5 * std::sin(y / 3.5 + 6 * noise.at(x / 90.0, y / 40.0));
-            const double t = 0.55 * noise.fractal(x / 30.0, y / 30.0, 3) + 0.2 * ripple +
-                             0.25 * (y - top) / double(image.height() - top);
-            line[x] = mix(light, dark, t).rgb();
-        }
-    }
+    fillPixels(image, QRect(0, top, kBackgroundW, kBackgroundH - top), [&](double x, double y) {
+        const double ripple = 0.5 + 0.5 * std::sin(y / 3.5 + 6 * noise.at(x / 90.0, y / 40.0));
+        const double t = 0.55 * noise.fractal(x / 30.0, y / 30.0, 3) + 0.2 * ripple +
+                         0.25 * (y - top) / double(kBackgroundH - top);
+        return mix(light, dark, t).rgb();
+    });
 }
 
 void palmSilhouette(QPainter& p, QPointF foot, double height, double lean) {

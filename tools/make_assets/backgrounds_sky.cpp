@@ -145,7 +145,7 @@ QImage starryNight() {
         QLinearGradient sky(0, 0, 0, kBackgroundH);
         sky.setColorAt(0, QColor(0x0C, 0x1A, 0x4A));
         sky.setColorAt(0.8, QColor(0x24, 0x44, 0x80));
-        p.fillRect(image.rect(), sky);
+        p.fillRect(kBackgroundRect, sky);
         std::mt19937 random(1889);
         swirlingSky(p, random);
         for (const QPointF s :
@@ -171,7 +171,7 @@ QImage winterWood() {
         QLinearGradient sky(0, 0, 0, 360);
         sky.setColorAt(0, QColor(0x7C, 0x9C, 0xC4));
         sky.setColorAt(1, QColor(0xDC, 0xE6, 0xF0));
-        p.fillRect(image.rect(), sky);
+        p.fillRect(kBackgroundRect, sky);
         const Noise noise(3);
         QPainterPath hills;
         hills.moveTo(0, kBackgroundH);

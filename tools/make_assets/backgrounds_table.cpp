@@ -13,19 +13,16 @@ namespace {
 void woodGrain(QImage& image, QRect area, const QColor& light, const QColor& dark,
                std::uint32_t seed, bool alongY) {
     const Noise noise(seed);
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const double u = alongY ? y : x;
-            const double v = alongY ? x : y;
-            const double bend = 30 * noise.fractal(u / 260.0, v / 60.0, 4);
-            const double rings = 0.5 + 0.5 * std::sin((v + bend) / 5.5);
-            const double pores = noise.at(u / 2.0, v / 9.0);
-            const double t = 0.55 * std::pow(rings, 3) + 0.3 * pores +
-                             0.15 * noise.fractal(u / 80.0, v / 25.0, 2);
-            line[x] = mix(light, dark, t).rgb();
-        }
-    }
+    fillPixels(image, area, [&](double x, double y) {
+        const double u = alongY ? y : x;
+        const double v = alongY ? x : y;
+        const double bend = 30 * noise.fractal(u / 260.0, v / 60.0, 4);
+        const double rings = 0.5 + 0.5 * std::sin((v + bend) / 5.5);
+        const double pores = noise.at(u / 2.0, v / 9.0);
+        const double t =
+            0.55 * std::pow(rings, 3) + 0.3 * pores + 0.15 * noise.fractal(u / 80.0, v / 25.0, 2);
+        return mix(light, dark, t).rgb();
+    });
 }
 
 void bevel(QPainter& p, QRectF r, double width, int lightAlpha, int darkAlpha) {
@@ -41,7 +38,7 @@ void bevel(QPainter& p, QRectF r, double width, int lightAlpha, int darkAlpha) {
 QImage cabinet(const QColor& frameLight, const QColor& frameDark, const QColor& panelLight,
                const QColor& panelDark, std::uint32_t seed) {
     QImage image = blankBackground();
-    woodGrain(image, image.rect(), frameLight, frameDark, seed, false);
+    woodGrain(image, kBackgroundRect.toRect(), frameLight, frameDark, seed, false);
     const QRect panel(28, 28, kBackgroundW - 56, kBackgroundH - 56);
     woodGrain(image, panel, panelLight, panelDark, seed + 1, false);
     QPainter p(&image);
@@ -65,7 +62,8 @@ QImage pokerWood() {
 
 QImage oakTable() {
     QImage image = blankBackground();
-    woodGrain(image, image.rect(), QColor(0xD8, 0xA8, 0x6A), QColor(0x8A, 0x5A, 0x2C), 43, true);
+    woodGrain(image, kBackgroundRect.toRect(), QColor(0xD8, 0xA8, 0x6A), QColor(0x8A, 0x5A, 0x2C),
+              43, true);
     QPainter p(&image);
     for (int x = 0; x < kBackgroundW; x += 133) {
         p.setPen(QPen(QColor(0x3A, 0x22, 0x10, 150), 2));
@@ -81,14 +79,11 @@ QImage oakTable() {
 QImage greenBaize() {
     QImage image = blankBackground();
     const Noise noise(47);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            line[x] = mix(QColor(0x1E, 0x6E, 0x3A), QColor(0x10, 0x48, 0x24),
-                          noise.fractal(x / 40.0, y / 40.0, 4))
-                          .rgb();
-        }
-    }
+    fillPixels(image, [&](double x, double y) {
+        return mix(QColor(0x1E, 0x6E, 0x3A), QColor(0x10, 0x48, 0x24),
+                   noise.fractal(x / 40.0, y / 40.0, 4))
+            .rgb();
+    });
     addGrain(image, 0.03, 48);
     vignette(image, 0.45);
     return image;
@@ -97,16 +92,13 @@ QImage greenBaize() {
 QImage pokerBlue() {
     QImage image = blankBackground();
     const Noise noise(51);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const double brushed = noise.at(x / 300.0, y * 1.7);
-            const double sheen = 0.5 + 0.5 * std::sin(x / 230.0 + y / 400.0);
-            line[x] = mix(QColor(0x0C, 0x1E, 0x4A), QColor(0x2A, 0x50, 0x9A),
-                          0.35 * brushed + 0.45 * sheen)
-                          .rgb();
-        }
-    }
+    fillPixels(image, [&](double x, double y) {
+        const double brushed = noise.at(x / 300.0, y * 1.7);
+        const double sheen = 0.5 + 0.5 * std::sin(x / 230.0 + y / 400.0);
+        return mix(QColor(0x0C, 0x1E, 0x4A), QColor(0x2A, 0x50, 0x9A),
+                   0.35 * brushed + 0.45 * sheen)
+            .rgb();
+    });
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     bevel(p, QRectF(20, 20, kBackgroundW - 40, kBackgroundH - 40), 3, 60, 140);
@@ -118,14 +110,11 @@ QImage pokerBlue() {
 QImage pokerCasino() {
     QImage image = blankBackground();
     const Noise noise(53);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            line[x] = mix(QColor(0x8A, 0x10, 0x1C), QColor(0x40, 0x06, 0x0E),
-                          noise.fractal(x / 60.0, y / 60.0, 4))
-                          .rgb();
-        }
-    }
+    fillPixels(image, [&](double x, double y) {
+        return mix(QColor(0x8A, 0x10, 0x1C), QColor(0x40, 0x06, 0x0E),
+                   noise.fractal(x / 60.0, y / 60.0, 4))
+            .rgb();
+    });
     addGrain(image, 0.025, 54);
     vignette(image, 0.5);
     QPainter p(&image);
@@ -145,15 +134,12 @@ QImage pokerCasino() {
 QImage marble() {
     QImage image = blankBackground();
     const Noise noise(57);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const double turbulence = noise.fractal(x / 120.0, y / 120.0, 5);
-            const double vein = std::abs(std::sin((x * 0.6 + y * 0.8) / 70.0 + 9 * turbulence));
-            const double t = std::pow(1.0 - vein, 6) * 0.8 + 0.25 * turbulence;
-            line[x] = mix(QColor(0x3C, 0x48, 0x50), QColor(0xC8, 0xCC, 0xC4), t).rgb();
-        }
-    }
+    fillPixels(image, [&](double x, double y) {
+        const double turbulence = noise.fractal(x / 120.0, y / 120.0, 5);
+        const double vein = std::abs(std::sin((x * 0.6 + y * 0.8) / 70.0 + 9 * turbulence));
+        const double t = std::pow(1.0 - vein, 6) * 0.8 + 0.25 * turbulence;
+        return mix(QColor(0x3C, 0x48, 0x50), QColor(0xC8, 0xCC, 0xC4), t).rgb();
+    });
     vignette(image, 0.3);
     return image;
 }

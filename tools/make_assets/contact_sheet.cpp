@@ -3,13 +3,14 @@
 #include <QPainter>
 
 #include "platform/card_library.h"
+#include "prefs/prefs_spacing_rules.h"
 
 namespace make_assets {
 namespace {
 
 constexpr int kGap = 8;
 constexpr int kColumns = 13;
-constexpr int kRows = 7;
+constexpr int kRows = 8;
 constexpr int kCellW = quillan::CardLibrary::kWidth + kGap;
 constexpr int kCellH = quillan::CardLibrary::kHeight + kGap;
 
@@ -44,6 +45,15 @@ QImage contactSheet(qreal devicePixelRatio) {
             lib.cdtAnimate(q, column < 4 ? 64 : 65, x, y, column % 4);
         }
     });
+    // Last, each suit fanned as a hand at the narrowest spacing the Preferences allow.
+    constexpr int kSpacing = quillan::kMinCardSpace;
+    constexpr int kFanW = 12 * kSpacing + quillan::CardLibrary::kWidth;
+    for (int suit = 0; suit < 4; ++suit) {
+        for (int rank = 0; rank < 13; ++rank) {
+            cards.cdtDraw(p, kGap + suit * (kFanW + 2 * kGap) + rank * kSpacing, kGap + 7 * kCellH,
+                          rank * 4 + suit, quillan::CardLibrary::kModeFace);
+        }
+    }
     return sheet;
 }
 

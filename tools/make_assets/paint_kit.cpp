@@ -48,7 +48,9 @@ double Noise::fractal(double x, double y, int octaves) const {
 }
 
 QImage blankBackground() {
-    QImage image(kBackgroundW, kBackgroundH, QImage::Format_RGB32);
+    QImage image(kBackgroundW * kBackgroundRatio, kBackgroundH * kBackgroundRatio,
+                 QImage::Format_RGB32);
+    image.setDevicePixelRatio(kBackgroundRatio);
     image.fill(Qt::black);
     return image;
 }

@@ -8,13 +8,20 @@
 #include <vector>
 
 #include "make_assets/backgrounds.h"
+#include "table/picture_ratio_rules.h"
 
 namespace make_assets {
 namespace {
 
-bool save(const QImage& image, const QString& path) {
+// A picture drawn at more than one pixel per logical pixel says so in the file's comment,
+// which the table reads to size itself (the script carries it over into GIF files).
+bool save(QImage image, const QString& path) {
     const bool gif = path.endsWith(QLatin1String(".gif"));
     const QString target = gif ? path + QStringLiteral(".png") : path;
+    if (image.devicePixelRatio() > 1.0) {
+        image.setText(QString::fromLatin1(quillan::kPictureRatioKey),
+                      QString::number(image.devicePixelRatio()));
+    }
     const bool ok = image.save(target, nullptr, gif ? -1 : 90);
     if (!ok) {
         QTextStream(stderr) << "cannot write " << target << '\n';

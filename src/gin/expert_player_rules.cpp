@@ -43,11 +43,14 @@ std::vector<ChoiceValue> candidatesOf(const SeatView& view, int maxDiscards) {
 }
 
 // Plays one choice out on one imagined table; the seat's points minus the other side's.
-double playedOut(const TablePosition& position, const ChoiceValue& choice, Seat seat, bool& won) {
+double playedOut(const TablePosition& position, const ChoiceValue& choice, Seat seat,
+                 const ExpertOptions& options, bool& won) {
     GinTable table(position);
     const MoveError e = choice.draw ? table.draw(choice.drawChoice) : table.turn(choice.turnChoice);
-    RolloutPlayer a;
-    RolloutPlayer b;
+    RolloutPlayer mine(options.ownHoldsForGin);
+    RolloutPlayer theirs(options.otherHoldsForGin);
+    RolloutPlayer& a = seat == Seat::Player ? mine : theirs;
+    RolloutPlayer& b = seat == Seat::Player ? theirs : mine;
     if (e != MoveError::None) {
         won = false;
         return -100.0; // never chosen over a legal move
@@ -112,7 +115,7 @@ ExpertAnalysis analyseChoices(const SeatView& view, const ExpertOptions& options
         const TablePosition position = sampleTable(view, weights, random);
         for (size_t c = 0; c < result.choices.size(); ++c) {
             bool won = false;
-            const double v = playedOut(position, result.choices[c], view.seat, won);
+            const double v = playedOut(position, result.choices[c], view.seat, options, won);
             ChoiceValue& cv = result.choices[c];
             cv.meanPoints += v;
             cv.sumSquares += v * v;

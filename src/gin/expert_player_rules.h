@@ -18,6 +18,9 @@ struct ExpertOptions {
     int budgetMs = 150;   // thinking time a decision
     int fixedSamples = 0; // when above 0: exactly this many tables, whatever the time
     int maxDiscards = 7;  // discards worth playing out, the best by deadwood
+    // How the imagined players knock: the seat's own later turns, and the other seat's.
+    bool ownHoldsForGin = true;
+    bool otherHoldsForGin = false;
 };
 
 // One choice and what the imagined tables made of it.

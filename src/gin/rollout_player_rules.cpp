@@ -1,5 +1,6 @@
 #include "gin/rollout_player_rules.h"
 
+#include "gin/knock_timing_rules.h"
 #include "gin/meld_search_rules.h"
 
 namespace quillan {
@@ -15,7 +16,7 @@ TurnChoice RolloutPlayer::chooseTurn(const SeatView& view) {
     if (view.ginAllowed) {
         return TurnChoice::gin();
     }
-    if (view.knockAllowed) {
+    if (view.knockAllowed && (!holdsForGin_ || timelyKnock(view))) {
         return TurnChoice::knock();
     }
     const CardSet hand = handSet(view);

@@ -11,8 +11,13 @@ namespace quillan {
 
 class RolloutPlayer final : public GinPlayer {
   public:
+    // `holdsForGin`: knocks only when timelyKnock says so, as the Strong level does.
+    explicit RolloutPlayer(bool holdsForGin = false) : holdsForGin_(holdsForGin) {}
     DrawChoice chooseDraw(const SeatView& view) override;
     TurnChoice chooseTurn(const SeatView& view) override;
+
+  private:
+    bool holdsForGin_ = false;
 };
 
 } // namespace quillan

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <bit>
 
+#include "gin/knock_timing_rules.h"
 #include "gin/meld_search_rules.h"
-#include "rummy/hand_analysis_rules.h"
 
 namespace quillan {
 
@@ -42,15 +42,6 @@ double expectedImprovement(CardSet kept, CardSet live) {
         saved += std::max(0, now - after);
     }
     return saved / n;
-}
-
-// The most deadwood it knocks with after `draws` cards have been taken in the hand: what the
-// table allows at first, two points less with every card taken from the third on, and from the
-// seventh only a hand of no deadwood. The table's undercut costs a knocker 25 and the
-// difference and gives the defender nothing, so a low hand held against a quick knocker is
-// worth more than a knock the other side can answer.
-int knockLimitAfter(int draws) {
-    return std::max(0, 10 - 2 * (draws - 2));
 }
 
 struct Throw {
@@ -106,9 +97,7 @@ TurnChoice StrongPlayer::chooseTurn(const SeatView& view) {
         return TurnChoice::gin();
     }
     if (view.knockAllowed) {
-        const HandAnalysis a = analyseHand(
-            std::span<const CardSlot>(view.hand.begin(), view.hand.end()), AnalysisInput{});
-        if (a.gin || a.deadwood <= knockLimitAfter(view.draws)) {
+        if (timelyKnock(view)) {
             return TurnChoice::knock();
         }
     }

@@ -8,6 +8,7 @@
 #include <QResizeEvent>
 
 #include "app/frm_main.h"
+#include "table/held_draw_cards.h"
 #include "table/program_files.h"
 #include "table/table_canvas.h"
 
@@ -99,6 +100,7 @@ void FrmMain::LoadBackGroundPic(const QString& fileName) {
         if (FileExists(path) && picture.load(path)) {
             table.thePic = picture;
         }
+        const HeldDrawCards held = heldDrawCards(*this);
         for (int i = 0; i < kPokerCards; ++i) {
             const auto n = static_cast<std::size_t>(i);
             table.Shape1[n]->hide();
@@ -118,6 +120,7 @@ void FrmMain::LoadBackGroundPic(const QString& fileName) {
         } else {
             settings.prfQNBackground = fileName.toStdString();
             resetGraphics();
+            repaintHeldDrawCards(*this, held);
         }
         for (QAction* item : menus.mnuBackgoundSelected) {
             item->setChecked(item->text() == fileName);

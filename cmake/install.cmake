@@ -10,7 +10,9 @@ include(GNUInstallDirs)
 set(QUILLAN_APP_ID io.github.quillan.Quillan)
 
 install(TARGETS quillan RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/ DESTINATION ${CMAKE_INSTALL_DATADIR}/quillan)
+# Only the program's own files: the placeholders that keep empty folders in git stay behind.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/ DESTINATION ${CMAKE_INSTALL_DATADIR}/quillan
+        PATTERN ".gitkeep" EXCLUDE)
 install(FILES ${PROJECT_SOURCE_DIR}/desktop/${QUILLAN_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/desktop/${QUILLAN_APP_ID}.metainfo.xml

@@ -7,6 +7,7 @@
 
 #include "poker/poker_analysis.h"
 #include "stats/statistics_recorder.h"
+#include "table/bank_tool_tips.h"
 #include "table/keyboard_play.h"
 #include "table/table_canvas.h"
 
@@ -25,6 +26,7 @@ FrmMain::FrmMain(Platform& platform, QWidget* parent)
     buildMenus();
     pokerAnalysis = new PokerAnalysis(*this);
     new KeyboardPlay(*this); // owned by the window
+    new BankToolTips(*this); // owned by the window
 }
 
 // The table outlives this body (Qt deletes it with the QWidget part), and while it is taken

@@ -24,6 +24,7 @@ void FrmMain::buildGameMenu() {
     connect(menus.mnuPoker, &QAction::triggered, this, [this] { mnuPoker_Click(); });
     menus.mnuGame->addSeparator();
     menus.mnuExit = menus.mnuGame->addAction(QStringLiteral("E&xit"));
+    menus.mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(menus.mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
 }
 
@@ -75,6 +76,7 @@ void FrmMain::buildPreferencesMenu() {
 void FrmMain::buildHelpMenu() {
     menus.mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     menus.mnuContents = menus.mnuHelp->addAction(QStringLiteral("&Contents"));
+    menus.mnuContents->setShortcut(QKeySequence(Qt::Key_F1));
     connect(menus.mnuContents, &QAction::triggered, this, [this] { mnuContents_Click(); });
     menus.mnuAbout = menus.mnuHelp->addAction(QStringLiteral("About Gin-Rummy/Video-Poker"));
     connect(menus.mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });

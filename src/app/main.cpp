@@ -45,6 +45,7 @@ int main(int argc, char* argv[]) {
     quillan::HelpViewer help;
     platform.setHelpViewer([&help](const QString& file) { help.showContents(file); });
     quillan::FrmMain window(platform);
+    platform.setDialogParent(&window);
     window.helpFile = platform.programFolder() + QStringLiteral("/felton.hlp");
     window.endProgram = [] { QCoreApplication::quit(); };
     quillan::addTableSizeMenu(*window.menus.mnuPreferences, tablePercent);

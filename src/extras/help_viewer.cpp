@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -44,6 +45,16 @@ HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window) {
     layout->addLayout(buttons);
     layout->addWidget(browser_);
     resize(680, 620);
+}
+
+// Escape closes the window, as it closes a dialog; the browser passes on the keys it does not
+// use.
+void HelpViewer::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void HelpViewer::showContents(const QString& helpFile) {

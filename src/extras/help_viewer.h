@@ -1,7 +1,7 @@
 #pragma once
 // The program's help window: shows the HTML help file in a text browser, opened at its
-// contents page, with buttons back to the contents and to the page before. A help file that
-// is missing or cannot be read is named in a plain message inside the window.
+// contents page, with buttons back to the contents and to the page before; Escape closes it.
+// A help file that is missing or cannot be read is named in a plain message inside the window.
 
 #include <QString>
 #include <QWidget>
@@ -21,6 +21,9 @@ class HelpViewer : public QWidget {
     QTextBrowser* browser() const { return browser_; }
     // True when the last showContents found no readable help file.
     bool showsMissingFile() const { return missing_; }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void goToContents();

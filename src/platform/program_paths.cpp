@@ -35,7 +35,12 @@ ProgramPaths chooseProgramPaths(const QString& executableFolder, const QStringLi
             break;
         }
     }
-    const bool useOwnFolder = probe.isWritable(paths.programFolder) || userDataFolder.isEmpty();
+    // Only a copy run from its build folder (its files beside it) keeps its scores there: an
+    // installed copy's folder goes with an uninstall, so its scores live in the user's folder.
+    const bool besideProgram = paths.programFolder == QDir::cleanPath(executableFolder) &&
+                               probe.holdsProgramFiles(paths.programFolder) &&
+                               probe.isWritable(paths.programFolder);
+    const bool useOwnFolder = besideProgram || userDataFolder.isEmpty();
     paths.writableFolder = useOwnFolder ? paths.programFolder : QDir::cleanPath(userDataFolder);
     return paths;
 }

@@ -3,8 +3,9 @@
 // custom backs, sound cues and the help file. Run from the build folder that is the
 // executable's own folder; an installed copy finds them in ../share/quillan beside its bin
 // folder, or else in the desktop's data folders. The files it writes (stats.dat, bug.txt) go
-// to the program folder when that folder may be written, as a copy in the build folder does,
-// and otherwise to the player's own data folder (~/.local/share/Quillan).
+// beside the program only when it runs from its build folder; an installed copy always
+// writes them to the player's own data folder (~/.local/share/Quillan), so an uninstall
+// never takes the player's scores with it.
 
 #include <QString>
 #include <QStringList>
@@ -29,8 +30,10 @@ QStringList programFolderCandidates(const QString& executableFolder,
                                     const QStringList& dataFolders);
 
 // The first candidate holding the program's files is the program folder (the executable's
-// folder when none does, so missing files are skipped as ever); files are written there
-// when it may be written, else in `userDataFolder` (else nowhere better: the program folder).
+// folder when none does, so missing files are skipped as ever). Files are written there only
+// when it is the executable's own folder, holds the files and may be written (a build
+// folder); an installed copy writes in `userDataFolder` (else nowhere better: the program
+// folder).
 ProgramPaths chooseProgramPaths(const QString& executableFolder, const QStringList& dataFolders,
                                 const QString& userDataFolder, const FolderProbe& probe);
 

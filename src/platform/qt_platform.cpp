@@ -40,20 +40,26 @@ QtPlatform::~QtPlatform() {
     store_.sync();
 }
 
+// Between two boxes no window may be active for a moment; the main window stays put, so a
+// box never lands in the middle of the screen instead.
+QWidget* QtPlatform::dialogParent() const {
+    return dialogParent_ ? dialogParent_.data() : QApplication::activeWindow();
+}
+
 void QtPlatform::messageBox(const QString& text, const QString& title) {
-    QMessageBox::information(QApplication::activeWindow(), title, text, QMessageBox::Ok);
+    QMessageBox::information(dialogParent(), title, text, QMessageBox::Ok);
 }
 
 bool QtPlatform::askYesNo(const QString& text, const QString& title) {
-    return QMessageBox::question(QApplication::activeWindow(), title, text,
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::question(dialogParent(), title, text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 QString QtPlatform::inputBox(const QString& prompt, const QString& title,
                              const QString& defaultText) {
     bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
-                                               QLineEdit::Normal, defaultText, &ok);
+    const QString text =
+        QInputDialog::getText(dialogParent(), title, prompt, QLineEdit::Normal, defaultText, &ok);
     return ok ? text : QString();
 }
 

@@ -3,7 +3,9 @@
 // pointer mapping for the mouse question, the system clock, local event loops for waits,
 // QSoundEffect for sound cues and a clock-mixed random generator.
 
+#include <QPointer>
 #include <QSettings>
+#include <QWidget>
 #include <functional>
 #include <memory>
 
@@ -45,16 +47,23 @@ class QtPlatform : public Platform {
         helpViewer_ = std::move(open);
     }
 
+    // The window every message, question and input box is centred on (the main window);
+    // without one, or once it is gone, the window active at the time.
+    void setDialogParent(QWidget* window) { dialogParent_ = window; }
+
     // Where the settings are stored (for messages and tests).
     QString settingsFile() const { return store_.fileName(); }
 
   private:
+    QWidget* dialogParent() const;
+
     QString folder_;
     QString writableFolder_;
     QSettings store_;
     RandomSource random_;
     std::unique_ptr<SoundPlayer> sound_;
     std::function<void(const QString&)> helpViewer_;
+    QPointer<QWidget> dialogParent_;
 };
 
 } // namespace quillan

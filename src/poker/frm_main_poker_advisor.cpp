@@ -5,6 +5,7 @@
 #include "app/frm_main.h"
 #include "app/text_number_rules.h"
 #include "poker/poker_advisor_rules.h"
+#include "poker/poker_analysis.h"
 #include "poker/poker_ladder_rules.h"
 #include "stats/statistics_recorder.h"
 
@@ -17,6 +18,7 @@ bool FrmMain::pokerHoldAccepted() {
         return true;
     }
     statistics->pokerHoldRefused(poker.pokerType);
+    pokerAnalysis->refused(poker.pokerHeld);
     if (poker.pokerType >= 1) {
         paintPayLabel(poker.pokerType - 1, kWrongPlayBack);
     }

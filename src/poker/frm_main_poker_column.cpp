@@ -55,6 +55,7 @@ void FrmMain::buildPokerColumn() {
     new QLabel(QStringLiteral("Hands"), column); // captions of the two counters
     new QLabel(QStringLiteral("Timer"), column);
     ui.pklblWinnings = new QLabel(QStringLiteral("0"), column);
+    ui.pklblWinnings->setToolTip(QStringLiteral("Credit meter: the credits you have to play"));
     ui.pkLabelHands = new QLabel(QStringLiteral("0"), column);
     ui.pkLabelTimer = new QLabel(QStringLiteral("100"), column);
     for (int i = 0; i < kPayLabels; ++i) {

@@ -119,6 +119,9 @@ void FrmMain::drawPokerHand() {
         ui.pkLabelHands->setText(QString::number(run));
         statistics->pokerRunReached(run);
     }
+    if (!checkHold(poker.pokerHand, poker.pokerHeld, poker.pokerType).right) {
+        statistics->pokerDrawnOtherwise(poker.pokerType); // shown the play, held another
+    }
     poker.pokerBusy = kTrue;
     replacePokerCards();
     pokerAnalysis->drawn(poker.pokerHeld, poker.pokerType);

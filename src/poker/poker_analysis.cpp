@@ -42,6 +42,7 @@ void PokerAnalysis::open() {
         dealtHand_.reset();
         current_.reset();
         pendingDraw_.reset();
+        pendingRefusal_.reset();
     }
     view_->show();
     view_->raise();
@@ -76,6 +77,7 @@ void PokerAnalysis::takeDeal(const PokerHand& hand, bool opening) {
     dealtHand_ = hand;
     current_.reset();
     pendingDraw_.reset();
+    pendingRefusal_.reset();
     drawSeen_ = false;
     analysePending();
 }
@@ -86,6 +88,14 @@ void PokerAnalysis::drawn(const PokerHeld& held, int finalCategory) {
     }
     drawSeen_ = true;
     pendingDraw_ = Draw{maskOf(held), finalCategory};
+    analysePending();
+}
+
+void PokerAnalysis::refused(const PokerHeld& held) {
+    if (!following() || !dealtHand_ || drawSeen_) {
+        return;
+    }
+    pendingRefusal_ = maskOf(held);
     analysePending();
 }
 
@@ -132,6 +142,10 @@ void PokerAnalysis::analysePending() {
     if (!current_) {
         current_ = table_->analyse(*dealtHand_);
         view_->showDeal(*current_);
+    }
+    if (pendingRefusal_) { // a refused hold is no draw: the tally does not take it
+        view_->showRefusal(*current_, *pendingRefusal_);
+        pendingRefusal_.reset();
     }
     if (pendingDraw_) {
         tally_.add(*current_, pendingDraw_->mask, pendingDraw_->finalCategory);

@@ -35,6 +35,8 @@ class PokerAnalysis : public QObject {
     // `finalCategory`.
     void dealt(const PokerHand& hand) { takeDeal(hand, false); }
     void drawn(const PokerHeld& held, int finalCategory);
+    // The advisor has refused these holds (checking mode); the hand waits for another try.
+    void refused(const PokerHeld& held);
 
     bool ready() const { return table_ != nullptr; }
     void waitUntilReady(); // blocks until the counts are built (tests)
@@ -63,6 +65,7 @@ class PokerAnalysis : public QObject {
         int finalCategory;
     };
     std::optional<Draw> pendingDraw_;
+    std::optional<unsigned> pendingRefusal_; // the refused hold, shown once analysed
     bool drawSeen_ = false; // the hand's draw has been taken (each hand counts once)
     SessionTally tally_;
 };

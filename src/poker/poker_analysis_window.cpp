@@ -39,7 +39,7 @@ QString heldNames(const DealAnalysis& analysis, unsigned mask) {
     return names.isEmpty() ? QStringLiteral("nothing (draw five)") : names.join(' ');
 }
 
-QString playMarks(const DealAnalysis& analysis, const HoldValue& hold, bool yours) {
+QString playMarks(const DealAnalysis& analysis, const HoldValue& hold, bool yours, bool refused) {
     QStringList marks;
     if (hold.scaled() == analysis.best().scaled()) {
         marks << QStringLiteral("Best");
@@ -48,7 +48,7 @@ QString playMarks(const DealAnalysis& analysis, const HoldValue& hold, bool your
         marks << QStringLiteral("Ladder");
     }
     if (yours) {
-        marks << QStringLiteral("Yours");
+        marks << (refused ? QStringLiteral("Refused") : QStringLiteral("Yours"));
     }
     return marks.join(QStringLiteral(", "));
 }
@@ -157,6 +157,23 @@ void PokerAnalysisWindow::showDraw(const DealAnalysis& analysis, unsigned heldMa
     holds_->scrollToItem(holds_->item(analysis.rankOf(heldMask), kPlayColumn));
 }
 
+void PokerAnalysisWindow::showRefusal(const DealAnalysis& analysis, unsigned heldMask) {
+    fillRows(analysis, heldMask, true);
+    const HoldValue& refused = analysis.forMask(heldMask);
+    const HoldValue& ladder = analysis.ladderHold();
+    QString text = QStringLiteral("Hold refused: %1, worth %2 per credit")
+                       .arg(heldNames(analysis, heldMask), number(refused.perCredit()));
+    if (refused.scaled() != analysis.best().scaled()) {
+        text += QStringLiteral(", %1 credits less than the best hold (place %2 of 32)")
+                    .arg(number(analysis.costOf(heldMask)))
+                    .arg(analysis.rankOf(heldMask) + 1);
+    }
+    text += QStringLiteral(". The ladder's play: hold %1, %2 per credit. Hold again and draw.")
+                .arg(heldNames(analysis, ladder.mask), number(ladder.perCredit()));
+    verdict_->setText(text);
+    holds_->scrollToItem(holds_->item(analysis.rankOf(heldMask), kPlayColumn));
+}
+
 void PokerAnalysisWindow::showTally(const SessionTally& tally) {
     const QString played = tally.hands() == 1
                                ? QStringLiteral("1 hand analysed")
@@ -171,7 +188,8 @@ void PokerAnalysisWindow::showTally(const SessionTally& tally) {
             .arg(number(tally.mistakeCost(), 2), actual, number(100.0 * kBestPlayReturn, 2)));
 }
 
-void PokerAnalysisWindow::fillRows(const DealAnalysis& analysis, std::optional<unsigned> heldMask) {
+void PokerAnalysisWindow::fillRows(const DealAnalysis& analysis, std::optional<unsigned> heldMask,
+                                   bool refused) {
     holds_->clearSpans();
     holds_->setRowCount(kHoldCount);
     for (int i = 0; i < 5; ++i) {
@@ -183,12 +201,12 @@ void PokerAnalysisWindow::fillRows(const DealAnalysis& analysis, std::optional<u
     }
     for (int row = 0; row < kHoldCount; ++row) {
         const HoldValue& hold = analysis.holds[static_cast<std::size_t>(row)];
-        fillRow(row, analysis, hold, heldMask && hold.mask == (*heldMask & 31u));
+        fillRow(row, analysis, hold, heldMask && hold.mask == (*heldMask & 31u), refused);
     }
 }
 
 void PokerAnalysisWindow::fillRow(int row, const DealAnalysis& analysis, const HoldValue& hold,
-                                  bool yours) {
+                                  bool yours, bool refused) {
     const bool best = hold.scaled() == analysis.best().scaled();
     const QColor back = yours ? (best ? kYourRow : kYourMistakeRow) : best ? kBestRow : QColor();
     const auto put = [&](int column, QTableWidgetItem* item) {
@@ -217,7 +235,7 @@ void PokerAnalysisWindow::fillRow(int row, const DealAnalysis& analysis, const H
     put(kReturnColumn, cell(number(hold.perCredit()), Qt::AlignRight));
     const double cost = analysis.costOf(hold.mask);
     put(kCostColumn, cell(best ? QString() : number(cost), Qt::AlignRight));
-    put(kPlayColumn, cell(playMarks(analysis, hold, yours), Qt::AlignLeft));
+    put(kPlayColumn, cell(playMarks(analysis, hold, yours, refused), Qt::AlignLeft));
 }
 
 } // namespace quillan

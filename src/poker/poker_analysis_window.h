@@ -1,8 +1,8 @@
 #pragma once
 // The "Hand Analysis" window: the 32 holds of the hand on the table, best first, each with
 // its exact return per credit and what it costs against the best one; the ladder's play and
-// the best play marked, and after the draw the player's own hold; a running line for the
-// session. It only shows what it is given (see PokerAnalysis).
+// the best play marked, and after the draw the player's own hold (or a hold the advisor
+// refused); a running line for the session. It only shows what it is given (see PokerAnalysis).
 
 #include <QWidget>
 #include <optional>
@@ -23,6 +23,9 @@ class PokerAnalysisWindow : public QWidget {
     void showWaiting();   // no hand to analyse yet
     void showDeal(const DealAnalysis& analysis);
     void showDraw(const DealAnalysis& analysis, unsigned heldMask);
+    // The advisor refused `heldMask`: that hold, the ladder's play and what the refused hold
+    // would have been worth; the hand still waits for its draw.
+    void showRefusal(const DealAnalysis& analysis, unsigned heldMask);
     void showTally(const SessionTally& tally);
 
     // What the window shows, for tests and for reading it back.
@@ -38,8 +41,11 @@ class PokerAnalysisWindow : public QWidget {
     static constexpr int kPlayColumn = 7;
 
   private:
-    void fillRows(const DealAnalysis& analysis, std::optional<unsigned> heldMask);
-    void fillRow(int row, const DealAnalysis& analysis, const HoldValue& hold, bool yours);
+    // The held row is marked "Yours" after a draw, "Refused" after a refusal.
+    void fillRows(const DealAnalysis& analysis, std::optional<unsigned> heldMask,
+                  bool refused = false);
+    void fillRow(int row, const DealAnalysis& analysis, const HoldValue& hold, bool yours,
+                 bool refused);
 
     QLabel* headline_ = nullptr;
     QTableWidget* holds_ = nullptr;

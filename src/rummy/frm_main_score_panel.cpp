@@ -66,6 +66,7 @@ void fillScorePanel(FrmMain& w, const ScorePanel& p) {
     w.ui.lblYourDeadWood->setText(text(p.lblYourDeadWood));
     w.ui.lblComputerDeadwood->setText(text(p.lblComputerDeadwood));
     w.ui.lblTotal->setText(text(p.lblTotal));
+    w.play.panelEnding = p.ending;
     recordRummyEnding(w, p); // every ending of a hand fills the panel
 }
 
@@ -74,11 +75,15 @@ void FrmMain::lblYourDeadWood_MouseDown(int button) {
         const auto number = [](const QLabel* l) {
             return int16FromLabelText(l->text().toStdString());
         };
-        const DeadwoodCorrection c = correctPlayerDeadwood(
-            number(ui.lblYourDeadWood), number(ui.lblTotal), banks.prfComputerBank, button);
+        const DeadwoodCorrection c =
+            correctPlayerDeadwood(play.panelEnding,
+                                  {number(ui.lblYourDeadWood), number(ui.lblTotal),
+                                   banks.prfComputerBank, banks.handScore},
+                                  button);
         ui.lblYourDeadWood->setText(QString::fromStdString(c.lblYourDeadWood));
         ui.lblTotal->setText(QString::fromStdString(c.lblTotal));
-        banks.prfComputerBank = c.computerBank;
+        banks.prfComputerBank = c.figures.computerBank;
+        banks.handScore = c.figures.handScore;
     });
 }
 

@@ -8,12 +8,16 @@
 
 namespace quillan {
 
+enum class HandEnding; // rummy/scoring_rules.h
+
 struct RummyPlay {
     int16 computerMayKnock = kFalse; // the analysis may end in a computer knock
     CardSlot knockDiscard;           // the card thrown for the player when the player knocks
     // The player's last analysis that found a knockable hand (its melds take lay-offs).
     HandAnalysis preparedKnock;
     QString resultSoundFile; // played when the computer is undercut
+    // How the figures on the score panel were scored (the deadwood correction follows it).
+    HandEnding panelEnding{};
 };
 
 // Which part of the table a mouse press went to.

@@ -152,15 +152,24 @@ BankTotals updateBank(const BankTotals& banks, int16 prfShowHide) {
     return next;
 }
 
-DeadwoodCorrection correctPlayerDeadwood(int16 playerDeadwood, int16 total, int16 computerBank,
+DeadwoodCorrection correctPlayerDeadwood(HandEnding ending, const DeadwoodFigures& now,
                                          int button) {
     const int step = button == 1 ? -1 : 1;
     DeadwoodCorrection c;
-    c.playerDeadwood = add16(playerDeadwood, step);
-    c.total = add16(total, step);
-    c.computerBank = add16(computerBank, step);
-    c.lblYourDeadWood = std::to_string(c.playerDeadwood);
-    c.lblTotal = std::to_string(c.total);
+    c.figures = now;
+    if (now.playerDeadwood + step >= 0) {
+        DeadwoodFigures& f = c.figures;
+        f.playerDeadwood = add16(now.playerDeadwood, step);
+        if (ending == HandEnding::PlayerGin || ending == HandEnding::PlayerKnock) {
+            f.total = sub16(now.total, step);
+            f.handScore = sub16(now.handScore, step);
+        } else {
+            f.total = add16(now.total, step);
+            f.computerBank = add16(now.computerBank, step);
+        }
+    }
+    c.lblYourDeadWood = std::to_string(c.figures.playerDeadwood);
+    c.lblTotal = std::to_string(c.figures.total);
     return c;
 }
 

@@ -75,18 +75,25 @@ struct BankTotals {
 // become 0; then handScore moves into the player's bank. Raises "Overflow" (nothing changes).
 BankTotals updateBank(const BankTotals& banks, int16 prfShowHide);
 
-// A click on the player's deadwood figure: the primary button (1) lowers the figure, the
-// total and the computer's bank by 1, any other button raises them; the labels then hold the
-// bare number.
-struct DeadwoodCorrection {
+// A click on the player's deadwood figure: the primary button (1) lowers the figure by 1,
+// any other button raises it; the labels then hold the bare number. The total and the bank
+// of the hand's winner follow the figure the way the hand was scored: for a hand the
+// computer ended (its knock or gin) the total and the computer's bank move with the figure;
+// for a hand the player ended (knock or gin) the total and the player's points (handScore)
+// move against it, since less deadwood is more for the player. The figure never goes below
+// 0: a click that would take it there changes no number.
+struct DeadwoodFigures {
     int16 playerDeadwood = 0;
     int16 total = 0;
     int16 computerBank = 0;
+    int16 handScore = 0;
+};
+struct DeadwoodCorrection {
+    DeadwoodFigures figures;
     std::string lblYourDeadWood;
     std::string lblTotal;
 };
-DeadwoodCorrection correctPlayerDeadwood(int16 playerDeadwood, int16 total, int16 computerBank,
-                                         int button);
+DeadwoodCorrection correctPlayerDeadwood(HandEnding ending, const DeadwoodFigures& now, int button);
 
 // WinnerComputerHoopla's choices from uniform draws in [0, 1) (the window reseeds before
 // each): the sound kept for an undercut computer, and the loss sound played now.

@@ -4,25 +4,34 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "stats/statistics_recorder.h"
 #include "stats/statistics_tabs.h"
+#include "stats/window_place_rules.h"
 
 namespace quillan {
 
 namespace {
+
 constexpr QSize kFirstSize(1100, 700);
 
-// The first size, no larger than the screen leaves room for.
-QSize firstSize() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return kFirstSize;
-    }
-    return kFirstSize.boundedTo(screen->availableSize() * 0.95);
+PlaceRect placeOf(const QRect& r) {
+    return {r.x(), r.y(), r.width(), r.height()};
 }
+
+// A page that scrolls when the window is smaller than it (a small screen), so the window
+// itself never has to be larger than the screen.
+QScrollArea* scrolling(QWidget* page) {
+    auto* area = new QScrollArea;
+    area->setWidget(page);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    return area;
+}
+
 } // namespace
 
 FrmStatistics::FrmStatistics(StatisticsRecorder& recorder, QWidget* parent)
@@ -33,8 +42,8 @@ FrmStatistics::FrmStatistics(StatisticsRecorder& recorder, QWidget* parent)
     tabs_ = new QTabWidget(this);
     rummy_ = new RummyStatisticsTab(tabs_);
     poker_ = new PokerStatisticsTab(tabs_);
-    tabs_->addTab(rummy_, QStringLiteral("Gin Rummy"));
-    tabs_->addTab(poker_, QStringLiteral("Video Poker"));
+    tabs_->addTab(scrolling(rummy_), QStringLiteral("Gin Rummy"));
+    tabs_->addTab(scrolling(poker_), QStringLiteral("Video Poker"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* reset = buttons->addButton(QStringLiteral("&Reset"), QDialogButtonBox::ResetRole);
     reset->setObjectName(QStringLiteral("cmdReset"));
@@ -43,7 +52,23 @@ FrmStatistics::FrmStatistics(StatisticsRecorder& recorder, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     layout->addWidget(buttons);
-    resize(firstSize());
+    placeNextTo(parent);
+}
+
+// Beside the main window where the screen has room, else centred on it; at a size the
+// screen holds.
+void FrmStatistics::placeNextTo(const QWidget* main) {
+    const QScreen* screen = main != nullptr ? main->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        resize(kFirstSize);
+        return;
+    }
+    const QRect room = screen->availableGeometry();
+    const QRect frame = main != nullptr ? main->frameGeometry() : QRect(room.center(), QSize(0, 0));
+    const PlaceRect place =
+        placeBesideMain(placeOf(frame), kFirstSize.width(), kFirstSize.height(), placeOf(room));
+    resize(place.w, place.h);
+    move(place.x, place.y);
 }
 
 void FrmStatistics::refresh() {

@@ -21,6 +21,8 @@ class FrmStatistics : public QDialog {
     void cmdReset_Click();
 
   private:
+    void placeNextTo(const QWidget* main);
+
     StatisticsRecorder& recorder_;
     QTabWidget* tabs_;
     RummyStatisticsTab* rummy_;

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "stats/chart_axis_rules.h"
+
 namespace quillan {
 
 namespace {
@@ -43,6 +45,15 @@ double roundedTop(double top) {
     return 10.0 * magnitude;
 }
 
+// Ticks on every multiple of the step, each a whole number.
+void setWholeNumbers(QValueAxis* axis, const AxisRange& range) {
+    axis->setLabelFormat(QStringLiteral("%d"));
+    axis->setRange(static_cast<double>(range.low), static_cast<double>(range.high));
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0.0);
+    axis->setTickInterval(static_cast<double>(range.step));
+}
+
 } // namespace
 
 QChartView* makeChartView(QWidget* parent, const QString& objectName) {
@@ -62,40 +73,30 @@ void showLines(QChartView* view, const QString& title, const std::vector<ChartLi
         hands = std::max(hands, line.values.size());
     }
     QChart* chart = clearedChart(
-        view, hands == 0 ? title + QStringLiteral(" (no hands played in this run yet)") : title);
+        view, hands == 0 ? title + QStringLiteral("<br>(no hands played in this run yet)") : title);
     auto* x = new QValueAxis();
     x->setTitleText(QStringLiteral("Hand of this run"));
-    x->setLabelFormat(QStringLiteral("%d"));
-    // One hand sits in the middle of the chart; more run from the first to the last.
-    if (hands <= 1) {
-        x->setRange(0, 2);
-        x->setTickCount(3);
-    } else {
-        x->setRange(1, static_cast<double>(hands));
-        x->setTickCount(static_cast<int>(std::min<std::size_t>(hands, 11)));
-    }
+    setWholeNumbers(x, handAxisFor(static_cast<long>(hands)));
     auto* y = new QValueAxis();
     y->setTitleText(valueTitle);
-    y->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
-    int low = 0;
-    int high = 0;
+    long low = 0;
+    long high = 0;
     for (const ChartLine& line : lines) {
         auto* series = new QLineSeries();
         series->setName(line.name);
         series->setPointsVisible(line.values.size() < kPointsShownUpTo);
         for (std::size_t i = 0; i < line.values.size(); ++i) {
             series->append(static_cast<double>(i + 1), line.values[i]);
-            low = std::min(low, line.values[i]);
-            high = std::max(high, line.values[i]);
+            low = std::min<long>(low, line.values[i]);
+            high = std::max<long>(high, line.values[i]);
         }
         chart->addSeries(series);
         series->attachAxis(x);
         series->attachAxis(y);
     }
-    y->setRange(low < 0 ? -roundedTop(-low) : 0, roundedTop(high));
-    y->applyNiceNumbers();
+    setWholeNumbers(y, valueAxisFor(low, high));
 }
 
 void showShares(QChartView* view, const QString& title, const QStringList& categories,

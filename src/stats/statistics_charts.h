@@ -19,7 +19,8 @@ struct ChartLine {
 // A chart view with its own chart, antialiased, sized for a tab.
 QChartView* makeChartView(QWidget* parent, const QString& objectName);
 
-// Redraws `view` as lines over the hand number; with no hands it says so in the title.
+// Redraws `view` as lines over the hand number; with no hands it says so under the title, on
+// a line of its own so that a narrow chart still shows the title whole.
 void showLines(QChartView* view, const QString& title, const std::vector<ChartLine>& lines,
                const QString& valueTitle);
 

@@ -38,6 +38,10 @@ template <typename Record, typename Visit> void eachFigure(Record& record, Visit
     for (std::size_t i = 0; i < p.refused.size(); ++i) {
         visit("poker.refused." + std::to_string(i + 1), p.refused[i]);
     }
+    // Added later: a file written before these keys existed reads them as 0.
+    for (std::size_t i = 0; i < p.drawnOtherwise.size(); ++i) {
+        visit("poker.otherwise." + std::to_string(i + 1), p.drawnOtherwise[i]);
+    }
 }
 
 std::optional<Count> parseCount(std::string_view text) {

@@ -28,6 +28,8 @@ QString groupName(int group) {
     return category == 0 ? QStringLiteral("No win") : rungName(category);
 }
 
+const QString kDrawnOtherwiseHeading = QStringLiteral("Drawn otherwise");
+
 const QStringList kSummaryRows{
     QStringLiteral("Hands played"),     QStringLiteral("Credits bet"),
     QStringLiteral("Credits won"),      QStringLiteral("Actual return"),
@@ -50,8 +52,12 @@ PokerStatisticsTab::PokerStatisticsTab(QWidget* parent) : QWidget(parent) {
         setCell(finals_, g, 0, groupName(g), false);
         setCell(finals_, g, 3, text(shareText(kFinalGroups[static_cast<std::size_t>(g)].odds)));
     }
-    refused_ = makeFigureTable(this, QStringLiteral("pokerRefused"), kCategoryCount,
-                               {QStringLiteral("Right play"), QStringLiteral("Wrong holds")});
+    refused_ = makeFigureTable(
+        this, QStringLiteral("pokerRefused"), kCategoryCount,
+        {QStringLiteral("Right play"), QStringLiteral("Wrong holds"), kDrawnOtherwiseHeading});
+    refused_->horizontalHeaderItem(2)->setToolTip(
+        QStringLiteral("Hands drawn with another hold than the ladder's play, in either "
+                       "advisor mode (a refused hold is not drawn)"));
     for (int rung = kFirstCategory; rung <= kLastCategory; ++rung) {
         setCell(refused_, rung - 1, 0, rungName(rung), false);
     }
@@ -81,8 +87,9 @@ void PokerStatisticsTab::showRecord(const PokerRecord& record, const RunHistory&
     setCell(summary_, 5, 1, QString::number(record.longestRun));
     fitToRows(summary_);
     for (int rung = kFirstCategory; rung <= kLastCategory; ++rung) {
-        setCell(refused_, rung - 1, 1,
-                QString::number(record.refused[static_cast<std::size_t>(rung - 1)]));
+        const auto at = static_cast<std::size_t>(rung - 1);
+        setCell(refused_, rung - 1, 1, QString::number(record.refused[at]));
+        setCell(refused_, rung - 1, 2, QString::number(record.drawnOtherwise[at]));
     }
     showFinals(record);
     showLines(meter_, QStringLiteral("The credit meter after each hand"),

@@ -92,6 +92,13 @@ void StatisticsRecorder::pokerHoldRefused(int rung) {
     }
 }
 
+void StatisticsRecorder::pokerDrawnOtherwise(int rung) {
+    load();
+    if (recordDrawnOtherwise(record_.poker, rung)) {
+        changed();
+    }
+}
+
 void StatisticsRecorder::pokerRunReached(int run) {
     load();
     if (run > record_.poker.longestRun) {

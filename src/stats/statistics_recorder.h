@@ -40,6 +40,8 @@ class StatisticsRecorder {
     // hold while `rung` was the right play; the perfect-play run now stands at `run`.
     void pokerHandFinished(int category, int bet, int won, int meter);
     void pokerHoldRefused(int rung);
+    // A hand was drawn with another hold than the ladder's play, `rung`.
+    void pokerDrawnOtherwise(int rung);
     void pokerRunReached(int run);
 
     // Asks first; on Yes the record and this run's charts start afresh.

@@ -107,6 +107,14 @@ bool recordRefusedHold(PokerRecord& record, int rung) {
     return true;
 }
 
+bool recordDrawnOtherwise(PokerRecord& record, int rung) {
+    if (rung < kFirstCategory || rung > kLastCategory) {
+        return false;
+    }
+    add(record.drawnOtherwise[static_cast<std::size_t>(rung - 1)], 1);
+    return true;
+}
+
 void recordPerfectRun(PokerRecord& record, int run) {
     record.longestRun = std::clamp<Count>(run, record.longestRun, kMaxCount);
 }

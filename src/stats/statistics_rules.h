@@ -64,6 +64,9 @@ struct PokerRecord {
     Count creditsWon = 0;
     Count longestRun = 0;                        // perfectly played hands in a row
     std::array<Count, kCategoryCount> refused{}; // wrong holds, by the right play's rung - 1
+    // Draws made with another hold than the ladder's play (the advisor showing the play, not
+    // refusing), by the ladder's rung - 1.
+    std::array<Count, kCategoryCount> drawnOtherwise{};
 
     Count handsPlayed() const;
     bool operator==(const PokerRecord&) const = default;
@@ -74,6 +77,9 @@ struct PokerRecord {
 bool recordPokerHand(PokerRecord& record, int category, int bet, int won);
 // A hold refused while `rung` (1..21) was the right play; other numbers count nothing.
 bool recordRefusedHold(PokerRecord& record, int rung);
+// A draw was made with another hold than the ladder's play while `rung` (1..21) was it;
+// other numbers count nothing.
+bool recordDrawnOtherwise(PokerRecord& record, int rung);
 // The perfect-play run has reached `run` hands.
 void recordPerfectRun(PokerRecord& record, int run);
 

@@ -9,6 +9,7 @@
 
 #include "app/frm_main.h"
 #include "table/background_picture.h"
+#include "table/held_draw_cards.h"
 #include "table/pixel_copy.h"
 #include "table/program_files.h"
 #include "table/table_canvas.h"
@@ -102,6 +103,7 @@ void FrmMain::LoadBackGroundPic(const QString& fileName) {
         if (FileExists(path)) {
             loadBackgroundPicture(path, table.thePic);
         }
+        const HeldDrawCards held = heldDrawCards(*this);
         for (int i = 0; i < kPokerCards; ++i) {
             const auto n = static_cast<std::size_t>(i);
             table.Shape1[n]->hide();
@@ -121,6 +123,7 @@ void FrmMain::LoadBackGroundPic(const QString& fileName) {
         } else {
             settings.prfQNBackground = fileName.toStdString();
             resetGraphics();
+            repaintHeldDrawCards(*this, held);
         }
         for (QAction* item : menus.mnuBackgoundSelected) {
             item->setChecked(item->text() == fileName);

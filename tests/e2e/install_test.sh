@@ -5,6 +5,8 @@
 # and an empty home folder: its position dump and its stats.dat land in the player's data
 # folder (~/.local/share/Quillan), and stats.dat is read back from there at the next start.
 # Run as root, the program runs as the user nobody, for whom the share folder is read-only.
+# Then a user-prefix install (--prefix ~/.local), whose share folder its user may write, still
+# keeps the scores in the player's data folder. Only the program's own files are installed.
 set -euo pipefail
 
 program="$1"
@@ -34,8 +36,8 @@ share="$root/share/quillan"
 for file in felton.hlp pics/vangogh.jpg pics/vpwood.jpg pics/backs/compass.jpg wavs/deal.wav; do
     [ -s "$share/$file" ] || fail "missing share/quillan/$file"
 done
-[ -z "$(find "$share" -name '*.desktop' -o -name '*.svg' -o -name 'stats.dat')" ] ||
-    fail "share/quillan holds more than the program's files"
+[ -z "$(find "$share" -name '*.desktop' -o -name '*.svg' -o -name 'stats.dat' -o -name '.*')" ] ||
+    fail "share/quillan holds more than the program's files: $(find "$share" -name '.*')"
 entry="$root/share/applications/$id.desktop"
 metainfo="$root/share/metainfo/$id.metainfo.xml"
 [ -s "$entry" ] || fail "no desktop entry"
@@ -99,43 +101,50 @@ wait_windows_above() { # wait_windows_above N: until more than N windows show
     fail "$2"
 }
 
-launch
-wait_title '^Top Video Poker Expert is anonymous \(20\)$'
-sleep 3.5 # the splash goes
-xdotool windowfocus --sync "$window"
-before="$(count_windows)"
+# save_position_and_exit DATA SHARE: in a fresh run, Action > Save Position and Game > Exit
+# write bug.txt and stats.dat into DATA, the player's data folder, and nothing into SHARE.
+save_position_and_exit() {
+    local data="$1" share="$2"
+    launch
+    wait_title '^Top Video Poker Expert is anonymous \(20\)$'
+    sleep 3.5 # the splash goes
+    xdotool windowfocus --sync "$window"
+    before="$(count_windows)"
 
-# Action > Save Position (the last but one item, above Hand Analysis), and its message box.
-xdotool key --clearmodifiers alt+a
-wait_windows_above "$before" "the Action menu did not open"
-xdotool key Up Up Return
-for _ in $(seq 100); do [ -s "$data/bug.txt" ] && break; sleep 0.1; done
-[ -s "$data/bug.txt" ] || fail "no bug.txt in the player's data folder"
-grep -q "^'player hand" "$data/bug.txt" || fail "bug.txt does not hold the hands"
-[ ! -e "$share/bug.txt" ] || fail "bug.txt was written into the share folder"
-sleep 0.5
-xdotool key Return # closes the message box
+    # Action > Save Position (the last but one item, above Hand Analysis), and its message box.
+    xdotool key --clearmodifiers alt+a
+    wait_windows_above "$before" "the Action menu did not open"
+    xdotool key Up Up Return
+    for _ in $(seq 100); do [ -s "$data/bug.txt" ] && break; sleep 0.1; done
+    [ -s "$data/bug.txt" ] || fail "no bug.txt in the player's data folder"
+    grep -q "^'player hand" "$data/bug.txt" || fail "bug.txt does not hold the hands"
+    [ ! -e "$share/bug.txt" ] || fail "bug.txt was written into the share folder"
+    sleep 0.5
+    xdotool key Return # closes the message box
 
-# Game > Exit writes stats.dat; a score prompt, if the meter qualifies, takes the default.
-sleep 0.5
-xdotool windowfocus --sync "$window"
-xdotool key --clearmodifiers alt+g
-sleep 0.5
-xdotool key x
-for _ in $(seq 300); do
-    kill -0 "$app_pid" 2>/dev/null || break
-    prompt="$(xdotool search --onlyvisible --name '^Congratulations$' 2>/dev/null | head -n1 || true)"
-    [ -n "$prompt" ] && xdotool windowfocus --sync "$prompt" key Return
-    sleep 0.1
-done
-kill -0 "$app_pid" 2>/dev/null && fail "Game > Exit did not end the program"
-wait "$app_pid" || fail "the program failed"
-app_pid=""
-[ "$(stat -c %s "$data/stats.dat" 2>/dev/null)" = 220 ] ||
-    fail "no 220-byte stats.dat in the player's data folder"
-[ ! -e "$share/stats.dat" ] || fail "stats.dat was written into the share folder"
-[ -s "$work/home/.config/Quillan/Quillan.ini" ] || fail "no settings file"
-check_console
+    # Game > Exit writes stats.dat; a score prompt, if the meter qualifies, takes the default.
+    sleep 0.5
+    xdotool windowfocus --sync "$window"
+    xdotool key --clearmodifiers alt+g
+    sleep 0.5
+    xdotool key x
+    for _ in $(seq 300); do
+        kill -0 "$app_pid" 2>/dev/null || break
+        prompt="$(xdotool search --onlyvisible --name '^Congratulations$' 2>/dev/null | head -n1 || true)"
+        [ -n "$prompt" ] && xdotool windowfocus --sync "$prompt" key Return
+        sleep 0.1
+    done
+    kill -0 "$app_pid" 2>/dev/null && fail "Game > Exit did not end the program"
+    wait "$app_pid" || fail "the program failed"
+    app_pid=""
+    [ "$(stat -c %s "$data/stats.dat" 2>/dev/null)" = 220 ] ||
+        fail "no 220-byte stats.dat in the player's data folder"
+    [ ! -e "$share/stats.dat" ] || fail "stats.dat was written into the share folder"
+    [ -s "$work/home/.config/Quillan/Quillan.ini" ] || fail "no settings file"
+    check_console
+}
+echo "the installed copy, its share folder read-only"
+save_position_and_exit "$data" "$share"
 
 # The next start reads the tables from the player's data folder: a strategy champion
 # written there appears in the caption.
@@ -150,4 +159,23 @@ PY
 launch
 wait_title '^Top Video Poker Expert is Tester \(500\)$'
 check_console
+
+# A user-prefix install (the README's no-sudo route, --prefix ~/.local), run by the user who
+# may write its share folder: the scores still go to the player's data folder, so removing
+# the share folder on uninstall keeps them. Run as root this is a root install run as root.
+prefix="$work/home/.local"
+cmake --install "$build" --prefix "$prefix" >"$work/install-user.log" ||
+    { cat "$work/install-user.log"; fail "cmake --install --prefix ~/.local failed"; }
+[ -z "$(find "$prefix/share/quillan" -name '.*')" ] || fail "hidden files in ~/.local/share/quillan"
+kill "$app_pid" 2>/dev/null || true
+wait "$app_pid" 2>/dev/null || true
+app_pid=""
+rm -rf "$data"
+[ "$(id -u)" -ne 0 ] || chown -R root "$work/home"
+cat >"$work/installed" <<SCRIPT
+#!/usr/bin/env bash
+exec env -u XDG_DATA_HOME -u XDG_DATA_DIRS "$prefix/bin/quillan"
+SCRIPT
+echo "the user-prefix install"
+save_position_and_exit "$data" "$prefix/share/quillan"
 echo "ok"

@@ -129,14 +129,43 @@ TEST(RummyBank, OpenHandZeroesBanksBeforeCreditingHandScore) {
     EXPECT_THROW(updateBank({0, 32767, 1}, kTrue), ProgramError);
 }
 
-TEST(RummyBank, DeadwoodCorrectionByButton) {
-    const DeadwoodCorrection down = correctPlayerDeadwood(5, 12, 30, 1);
-    EXPECT_EQ(down.lblYourDeadWood, "4");
-    EXPECT_EQ(down.lblTotal, "11");
-    EXPECT_EQ(down.computerBank, 29);
-    const DeadwoodCorrection up = correctPlayerDeadwood(5, -3, 30, 2);
-    EXPECT_EQ(up.lblTotal, "-2");
-    EXPECT_EQ(up.computerBank, 31);
+TEST(RummyBank, DeadwoodCorrectionOfAHandTheComputerEnded) {
+    for (const HandEnding ending : {HandEnding::ComputerKnock, HandEnding::ComputerGin}) {
+        const DeadwoodCorrection down = correctPlayerDeadwood(ending, {5, 12, 30, 0}, 1);
+        EXPECT_EQ(down.lblYourDeadWood, "4");
+        EXPECT_EQ(down.lblTotal, "11");
+        EXPECT_EQ(down.figures.computerBank, 29);
+        EXPECT_EQ(down.figures.handScore, 0);
+        const DeadwoodCorrection up = correctPlayerDeadwood(ending, {5, -3, 30, 0}, 2);
+        EXPECT_EQ(up.lblYourDeadWood, "6");
+        EXPECT_EQ(up.lblTotal, "-2");
+        EXPECT_EQ(up.figures.computerBank, 31);
+    }
+}
+
+TEST(RummyBank, DeadwoodCorrectionOfAHandThePlayerEnded) {
+    // A knock with 7 against 47: total 40, waiting in handScore.
+    const DeadwoodCorrection down =
+        correctPlayerDeadwood(HandEnding::PlayerKnock, {7, 40, 12, 40}, 1);
+    EXPECT_EQ(down.lblYourDeadWood, "6");
+    EXPECT_EQ(down.lblTotal, "41");
+    EXPECT_EQ(down.figures.handScore, 41);
+    EXPECT_EQ(down.figures.computerBank, 12);
+    const DeadwoodCorrection up = correctPlayerDeadwood(HandEnding::PlayerGin, {0, 30, 12, 30}, 3);
+    EXPECT_EQ(up.lblYourDeadWood, "1");
+    EXPECT_EQ(up.lblTotal, "29");
+    EXPECT_EQ(up.figures.handScore, 29);
+    EXPECT_EQ(up.figures.computerBank, 12);
+}
+
+TEST(RummyBank, DeadwoodNeverGoesBelowZero) {
+    for (const HandEnding ending : {HandEnding::PlayerGin, HandEnding::ComputerKnock}) {
+        const DeadwoodCorrection c = correctPlayerDeadwood(ending, {0, 25, 30, 25}, 1);
+        EXPECT_EQ(c.lblYourDeadWood, "0"); // the bare number, as after every click
+        EXPECT_EQ(c.lblTotal, "25");
+        EXPECT_EQ(c.figures.computerBank, 30);
+        EXPECT_EQ(c.figures.handScore, 25);
+    }
 }
 
 TEST(RummySounds, ResultAndLossSoundChoices) {

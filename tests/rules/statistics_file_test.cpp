@@ -32,6 +32,9 @@ StatisticsRecord everyFigureSet() {
         f = n++;
     }
     r.poker.refused.back() = kMaxCount;
+    for (Count& f : r.poker.drawnOtherwise) {
+        f = n++;
+    }
     return r;
 }
 
@@ -60,6 +63,27 @@ TEST(StatisticsFile, LineEndsBlankLinesAndMissingFiguresAreAccepted) {
     ASSERT_TRUE(some.record.has_value()) << some.problem;
     EXPECT_EQ(some.record->of(RummyVariant::Oklahoma).byResult(RummyResult::WonByGin), 4);
     EXPECT_EQ(some.record->poker.finalHands[finalGroupOf(11)], 9);
+}
+
+// A file written before the draws held otherwise were counted reads whole, those counts 0.
+TEST(StatisticsFile, AFileFromBeforeTheDrawsHeldOtherwiseReadsWithThemAtZero) {
+    StatisticsRecord r = everyFigureSet();
+    const std::string text = statisticsText(r);
+    std::string older;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = text.find('\n', at) + 1;
+        const std::string line = text.substr(at, end - at);
+        if (line.rfind("poker.otherwise.", 0) != 0) {
+            older += line;
+        }
+        at = end;
+    }
+    ASSERT_EQ(older.find("otherwise"), std::string::npos);
+    const StatisticsParse back = parseStatistics(older);
+    ASSERT_TRUE(back.record.has_value()) << back.problem;
+    r.poker.drawnOtherwise = {};
+    EXPECT_EQ(*back.record, r);
+    EXPECT_NE(statisticsText(everyFigureSet()).find("poker.otherwise.21="), std::string::npos);
 }
 
 TEST(StatisticsFile, AnythingElseIsRefusedWithAReason) {

@@ -257,4 +257,21 @@ TEST(AssetsTest, HelpCarriesTheRulesAndPayTable) {
     }
 }
 
+// The help tells a player of an installed copy where the scores really are, written the way
+// the desktop writes paths, and does not promise the hand's gaps mark its melds.
+TEST(AssetsTest, HelpSaysWhereTheFilesAreKeptAndWhatTheGapsMean) {
+    QTextDocument doc;
+    doc.setHtml(helpText());
+    const QString plain = doc.toPlainText();
+    for (const char* fact :
+         {"~/.local/share/Quillan/", "stats.dat", "statistics.txt", "bug.txt",
+          "~/.config/Quillan/Quillan.ini", "pics/backs/", "after every three cards"}) {
+        EXPECT_TRUE(plain.contains(QLatin1String(fact))) << fact;
+    }
+    EXPECT_FALSE(plain.contains('\\')) << "a path with backslashes";
+    EXPECT_FALSE(plain.contains("bug.txt in the program folder"));
+    EXPECT_FALSE(plain.contains("gaps between the groups of cards that form melds"));
+    EXPECT_TRUE(helpText().contains(R"(<a href="#files">)"));
+}
+
 } // namespace

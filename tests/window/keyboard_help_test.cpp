@@ -19,8 +19,8 @@ TEST(KeyboardHelp, TheKeyboardSectionIsLinkedFromTheContentsAndNamesEveryKey) {
     const qsizetype at = html.indexOf(R"(<a name="keyboard"></a>Keyboard</h2>)");
     ASSERT_GE(at, 0);
     const QString section = html.mid(at, html.indexOf("</table>", at) - at);
-    for (const char* key :
-         {"1", "5", "Enter", "Space", "D", "R", "Left", "Right", "Home", "End", "K"}) {
+    for (const char* key : {"1", "5", "Enter", "Space", "D", "R", "Left", "Right", "Home", "End",
+                            "K", "Ctrl+Q", "F1", "Escape"}) {
         EXPECT_TRUE(section.contains(QStringLiteral("<b>%1</b>").arg(QLatin1String(key)))) << key;
     }
 }

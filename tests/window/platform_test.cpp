@@ -1,8 +1,13 @@
-// The Qt platform: the settings store, waits, the generator and the registry reader.
+// The Qt platform: the settings store, waits, the generator, the registry reader and where
+// its boxes open.
+#include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWidget>
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -94,4 +99,43 @@ TEST(RegistryReader, AnswersOnlyTheMouseQuestion) {
         readRegistryValue("hkcu", "Control Panel\\Mouse", "SwapMouseButtons", "s", "default");
     const auto swapped = pointerButtonsSwapped();
     EXPECT_EQ(answer, swapped ? (*swapped ? "1" : "0") : "default");
+}
+
+namespace {
+
+// Where a modal box opened, and its parent.
+struct OpenedBox {
+    QWidget* parent = nullptr;
+    QPoint centre;
+};
+
+} // namespace
+
+// A box asked for while no window is active (the moment after another box has closed) still
+// opens in the middle of the main window, not of the screen.
+TEST(QtPlatformDialogs, EveryBoxOpensCentredOnTheMainWindow) {
+    QtPlatform platform(QDir::tempPath());
+    QWidget main;
+    main.setGeometry(380, 260, 400, 300); // well off the middle of the screen
+    main.show();
+    platform.setDialogParent(&main);
+    QApplication::setActiveWindow(nullptr);
+    const QPoint middle = main.frameGeometry().center();
+    const auto expectCentred = [&](const char* which, const std::function<void()>& ask) {
+        OpenedBox seen;
+        QTimer::singleShot(0, [&seen] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            seen.parent = dialog->parentWidget();
+            seen.centre = dialog->frameGeometry().center();
+            dialog->reject();
+        });
+        ask();
+        EXPECT_EQ(seen.parent, &main) << which;
+        EXPECT_LE((seen.centre - middle).manhattanLength(), 4)
+            << which << " at " << seen.centre.x() << "," << seen.centre.y();
+    };
+    expectCentred("message", [&] { platform.messageBox("The game is a tie", "Quillan"); });
+    expectCentred("question", [&] { platform.askYesNo("Start a new game?", "Quillan"); });
+    expectCentred("input", [&] { platform.inputBox("Your name", "Congratulations", "anon"); });
 }

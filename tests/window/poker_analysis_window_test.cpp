@@ -137,6 +137,36 @@ TEST_F(PokerAnalysisWindowTest, OpenedAfterTheDealItAnalysesTheHandOnTheTable) {
     EXPECT_EQ(heldCards(w, 0), QStringList({"A\u2665", "", "J\u2665", "Q\u2666", "K\u2663"}));
 }
 
+// In checking mode a refused hold shows in the window: the hold, the ladder's play and what
+// the refused hold would have been worth; the corrected draw then replaces it.
+TEST_F(PokerAnalysisWindowTest, ARefusedHoldShowsWithTheLaddersPlayAndItsWorth) {
+    FrmMain& w = poker(false);
+    open(w);
+    deal(w, kJacks);
+    hold(w, {0, 1, 4});
+    clickDeck(w);
+    ASSERT_EQ(w.poker.pokerDrawPending, kTrue);
+    const int refused = rowMarked(w, "Refused");
+    ASSERT_GT(refused, 0);
+    EXPECT_EQ(heldCards(w, refused), QStringList({"J\u2660", "J\u2665", "", "", "9\u2660"}));
+    const QString worth = text(w, refused, PokerAnalysisWindow::kReturnColumn);
+    const QString cost = text(w, refused, PokerAnalysisWindow::kCostColumn);
+    const QString ladder = text(w, 0, PokerAnalysisWindow::kReturnColumn);
+    const QString verdict = w.pokerAnalysis->window()->verdict();
+    EXPECT_TRUE(verdict.startsWith("Hold refused: J\u2660 J\u2665 9\u2660, worth " + worth +
+                                   " per credit, " + cost + " credits less than the best hold"))
+        << verdict.toStdString();
+    EXPECT_TRUE(
+        verdict.contains("The ladder's play: hold J\u2660 J\u2665, " + ladder + " per credit."))
+        << verdict.toStdString();
+    EXPECT_EQ(w.pokerAnalysis->tally().hands(), 0);
+    hold(w, {0, 1});
+    clickDeck(w);
+    EXPECT_EQ(rowMarked(w, "Refused"), -1);
+    EXPECT_EQ(rowMarked(w, "Yours"), 0);
+    EXPECT_TRUE(w.pokerAnalysis->window()->verdict().endsWith("the best play."));
+}
+
 // In checking mode a refused hold is no draw: the advisor refuses as ever and the tally waits
 // for the corrected hold, which it counts once.
 TEST_F(PokerAnalysisWindowTest, TheCheckingModeRefusesAsBeforeAndOnlyTheDrawCounts) {

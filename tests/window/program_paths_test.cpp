@@ -54,11 +54,19 @@ TEST(ProgramFolderChoice, AnInstalledCopyReadsItsShareFolderAndWritesInTheUsersF
     EXPECT_EQ(p.writableFolder, kUserData);
 }
 
-TEST(ProgramFolderChoice, AShareFolderThePlayerMayWriteIsTheProgramFolderForWritesToo) {
-    const Machine m{{"/home/ann/.local/share/quillan"}, {"/home/ann/.local/share/quillan"}};
-    const ProgramPaths p = choose("/home/ann/.local/bin", m);
+// A user-prefix install (--prefix ~/.local) or a root install run as root: the share folder
+// may be written, but an uninstall removes it, so the scores go to the user's folder.
+TEST(ProgramFolderChoice, AnInstalledShareFolderThePlayerMayWriteStillSendsWritesToTheUsersFolder) {
+    const Machine user{{"/home/ann/.local/share/quillan"},
+                       {"/home/ann/.local/share/quillan", "/home/ann/.local/bin"}};
+    const ProgramPaths p = choose("/home/ann/.local/bin", user);
     EXPECT_EQ(p.programFolder, "/home/ann/.local/share/quillan");
-    EXPECT_EQ(p.writableFolder, "/home/ann/.local/share/quillan");
+    EXPECT_EQ(p.writableFolder, kUserData);
+    const Machine root{{"/usr/local/share/quillan"}, {"/usr/local/share/quillan"}};
+    EXPECT_EQ(choose("/usr/local/bin", root).writableFolder, kUserData);
+    // Found through the data folders rather than beside bin: the same.
+    const Machine xdg{{"/usr/share/quillan"}, {"/usr/share/quillan", "/opt/q/bin"}};
+    EXPECT_EQ(choose("/opt/q/bin", xdg).writableFolder, kUserData);
 }
 
 TEST(ProgramFolderChoice, WithoutAShareFolderBesideItTheDataFoldersAreSearchedInOrder) {
@@ -72,8 +80,9 @@ TEST(ProgramFolderChoice, NoFilesAnywhereLeavesTheProgramsOwnFolderAndItsFilesMi
     const Machine readOnly{{}, {}};
     EXPECT_EQ(choose("/usr/bin", readOnly).programFolder, "/usr/bin");
     EXPECT_EQ(choose("/usr/bin", readOnly).writableFolder, kUserData);
+    // A writable folder without the program's files beside it is no build folder either.
     const Machine writable{{}, {"/tmp/q"}};
-    EXPECT_EQ(choose("/tmp/q", writable).writableFolder, "/tmp/q");
+    EXPECT_EQ(choose("/tmp/q", writable).writableFolder, kUserData);
 }
 
 TEST(ProgramFolderChoice, WithNoUserFolderKnownFilesAreStillMeantForTheProgramFolder) {

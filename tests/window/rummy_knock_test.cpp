@@ -87,6 +87,31 @@ TEST_F(HandEnd, AKnockFillsThePanelAndTheBankAfterLayOffs) {
     EXPECT_EQ(w.banks.prfPlayerBank, 0);
 }
 
+// After the player's own knock, less deadwood is more for the player: the total and the
+// points waiting for the player's bank rise, the computer's bank stays, and the figure stops
+// at 0 however often it is clicked.
+TEST_F(HandEnd, CorrectingTheDeadwoodOfTheKnockMovesThePlayersPoints) {
+    FrmMain& w = knockable();
+    setComputerUnmatched(w, "7H 8H 5S KS");
+    w.banks.prfComputerBank = 30;
+    w.menus.mnuKnock->trigger();
+    ASSERT_EQ(panel(w), (QStringList{"You Knock", " 0", " 0", " 2", " 15", " 13"}));
+    ASSERT_EQ(w.banks.handScore, 13);
+    w.lblYourDeadWood_MouseDown(2); // one more deadwood: one point less
+    EXPECT_EQ(label(w.ui.lblYourDeadWood), "3");
+    EXPECT_EQ(label(w.ui.lblTotal), "12");
+    EXPECT_EQ(w.banks.handScore, 12);
+    for (int click = 0; click < 30; ++click) {
+        w.lblYourDeadWood_MouseDown(1);
+    }
+    EXPECT_EQ(label(w.ui.lblYourDeadWood), "0");
+    EXPECT_EQ(label(w.ui.lblTotal), "15");
+    EXPECT_EQ(w.banks.handScore, 15);
+    EXPECT_EQ(w.banks.prfComputerBank, 30);
+    w.UpdateBank();
+    EXPECT_EQ(w.banks.prfPlayerBank, 15);
+}
+
 TEST_F(HandEnd, AnUndercutKnockLosesTwentyFive) {
     FrmMain& w = knockable();
     setComputerUnmatched(w, "AS AD");

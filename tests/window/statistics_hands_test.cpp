@@ -202,6 +202,7 @@ TEST_F(PokerStatistics, DrawnHandsRefusedHoldsAndTheRunAreCounted) {
     EXPECT_EQ(p.finalHands[finalGroupOf(kThreeOfAKind)], 1);
     EXPECT_EQ(p.finalHands[kNoWinGroup], 1);
     EXPECT_EQ(p.refused[kHighPair - 1], 1);
+    EXPECT_EQ(p.drawnOtherwise[kHighPair - 1], 0); // refused, never drawn held that way
     EXPECT_EQ(p.longestRun, 2);
     EXPECT_EQ(w.statistics->history().pokerMeter, (std::vector<int>{5, 0}));
     EXPECT_EQ(onDisk(), w.statistics->record());
@@ -217,6 +218,30 @@ TEST_F(PokerStatistics, DrawnHandsRefusedHoldsAndTheRunAreCounted) {
     EXPECT_EQ(cell(s, "pokerFinals", 0, 3), "0.0025%");
     EXPECT_EQ(cell(s, "pokerRefused", kHighPair - 1, 0), "High Pair");
     EXPECT_EQ(cell(s, "pokerRefused", kHighPair - 1, 1), "1");
+}
+
+// Shown the ladder's play, the player may draw with another hold: such draws are counted by
+// the ladder's rung (a refused hold is never drawn, so checking mode adds none).
+TEST_F(PokerStatistics, DrawsHeldOtherwiseThanTheLadderAreCountedInShowMode) {
+    using quillan::test::card;
+    FrmMain& w = poker(true);
+    const std::vector<int> jacks = {card(11, 3), card(11, 2), card(4, 1), card(7, 0), card(9, 3)};
+    deal(w, jacks);
+    hold(w, {0, 1, 4}); // the jacks and the nine: drawn, not refused
+    clickDeck(w);
+    deal(w, jacks);
+    hold(w, {0, 1}); // the ladder's play
+    clickDeck(w);
+    const PokerRecord& p = w.statistics->record().poker;
+    EXPECT_EQ(p.handsPlayed(), 2);
+    EXPECT_EQ(p.drawnOtherwise[kHighPair - 1], 1);
+    EXPECT_EQ(std::accumulate(p.drawnOtherwise.begin(), p.drawnOtherwise.end(), Count{0}), 1);
+    EXPECT_EQ(p.refused[kHighPair - 1], 0);
+    EXPECT_EQ(onDisk(), w.statistics->record());
+    FrmStatistics* s = openStatistics(w);
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(cell(s, "pokerRefused", kHighPair - 1, 2), "1");
+    EXPECT_EQ(cell(s, "pokerRefused", kHighPair - 1, 1), "0");
 }
 
 TEST_F(PokerStatistics, AnUnreadableFileIsToldOnceAtLoadAndTheGameGoesOn) {

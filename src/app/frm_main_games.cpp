@@ -103,6 +103,9 @@ void FrmMain::mnuPoker_Click() {
 
 void FrmMain::mnuStart_Click() {
     trap("mnuStart_Click", [&] {
+        if (handBeingPlayed()) {
+            return; // the running deal or turn keeps its cards (the reject pile included)
+        }
         turn.dealPending = kTrue;
         if (isSet(settings.isPoker)) {
             mnuPoker_Click();

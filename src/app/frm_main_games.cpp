@@ -7,6 +7,7 @@
 #include "app/frm_main.h"
 #include "app/text_number_rules.h"
 #include "poker/poker_advisor_rules.h"
+#include "rummy/computer_level_turn.h"
 #include "stats/statistics_recorder.h"
 
 namespace quillan {
@@ -53,6 +54,7 @@ void FrmMain::mnuPlayRummy_Click() {
         }
         showDealPile(true);
         evaluateDealtHands();
+        startLevelHand(*this);
         if (isSet(settings.prfQNAutoSort)) {
             mnuSortRank_Click();
         }

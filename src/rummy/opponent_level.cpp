@@ -52,8 +52,10 @@ void OpponentLevel::startHand(const HandStart& start) {
     handLevel_ = chosen_;
     player_.reset();
     if (handLevel_ != offered().front()) {
-        // A level the factory cannot make plays by the table's own rules.
         player_ = factory_(handLevel_, start.seed);
+    }
+    if (!player_) {
+        handLevel_ = offered().front(); // a level that cannot be made plays as Standard
     }
 }
 

@@ -83,6 +83,12 @@ class SlowPlayer final : public GinPlayer {
     StandardPlayer standard_;
 };
 
+// Any level is made as the table's own opponent (the levels' own players are not needed
+// to test the window around them).
+std::unique_ptr<GinPlayer> standardForAny(const std::string&, std::uint64_t) {
+    return std::make_unique<StandardPlayer>();
+}
+
 class OpponentLevels : public RummyWindowTest {
   protected:
     // The window with the slow player as the level "slow", chosen for the next hand.
@@ -131,6 +137,7 @@ class OpponentLevels : public RummyWindowTest {
 TEST(OpponentMenu, ListsTheLevelsChecksTheChoiceAndSaysWhenItPlays) {
     std::vector<std::string> stored;
     OpponentLevel level("expert", [&](const std::string& s) { stored.push_back(s); });
+    level.setFactory(standardForAny);
     OpponentMenu menu(level);
     EXPECT_EQ(menu.title(), "&Opponent");
     EXPECT_EQ(captions(menu),
@@ -152,6 +159,12 @@ TEST(OpponentMenu, ListsTheLevelsChecksTheChoiceAndSaysWhenItPlays) {
     emit menu.aboutToShow();
     EXPECT_EQ(menu.actions().last()->text(),
               "This hand: Strong. A new level takes effect at the next hand");
+
+    // A level that cannot be made is played as Standard, and said so.
+    level.setFactory([](const std::string&, std::uint64_t) { return nullptr; });
+    level.startHand({});
+    EXPECT_EQ(level.handLevel(), "standard");
+    EXPECT_FALSE(level.decides());
 
     // A stored text that names no level is the default.
     EXPECT_EQ(OpponentLevel("grandmaster").chosen(), "standard");
@@ -186,6 +199,7 @@ TEST(OpponentStore, KeepsTheChoiceInItsOwnSectionAndLeavesThePreferencesAlone) {
 
 TEST_F(OpponentLevels, TheWindowPlaysAtTheTablesOwnLevelUntilAnotherIsChosen) {
     FrmMain& w = game();
+    w.opponent->setFactory(standardForAny);
     EXPECT_EQ(w.opponent->handLevel(), "standard");
     EXPECT_FALSE(w.opponent->decides());
     w.opponent->choose("strong");
@@ -263,6 +277,7 @@ TEST_F(OpponentLevels, ClosingTheWindowWhileTheLevelThinksDropsTheAnswerSafely) 
 TEST_F(OpponentLevels, HandsAreRecordedUnderTheLevelTheyWerePlayedAt) {
     FrmMain& w = game();
     platform.messages.clear();
+    w.opponent->setFactory(standardForAny);
     w.opponent->choose("strong");
     w.statistics->setRummyOpponent("standard");
     // A hand dealt at Strong and tied by the computer's draw from a stock of two.

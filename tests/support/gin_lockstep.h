@@ -5,6 +5,7 @@
 // both (the window's computer turn, the table's computer player), and the two are compared
 // after every move and at the end.
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -283,6 +284,7 @@ class GinLockstep {
 
     // The person's draw, then its turn, on the table and on the window.
     void personMove(GinPlayer& person) {
+        settleBank();
         DrawChoice draw = person.chooseDraw(table_->view(Seat::Player));
         if (table_->draw(draw) != MoveError::None) {
             ++tally_.refusedMoves;
@@ -300,6 +302,7 @@ class GinLockstep {
         }
         ASSERT_EQ(w_.turn.playerHoldsDraw, kTrue);
         ASSERT_EQ(w_.cards.handplayer[10].cardvalue, table_->hand(Seat::Player)[10].cardvalue);
+        settleBank();
         const SeatView view = table_->view(Seat::Player);
         TurnChoice turn = person.chooseTurn(view);
         const MoveError error = table_->turn(turn);
@@ -320,6 +323,14 @@ class GinLockstep {
         if (table_->over()) {
             noteEnding(false);
         }
+    }
+
+    // A change of the window's size credits the banks when its event comes (the deal's new
+    // background may resize the window): the events waiting are let run before a move, so
+    // the computer's bank is read where the move starts.
+    void settleBank() {
+        QCoreApplication::processEvents();
+        computerBankBefore_ = w_.banks.prfComputerBank;
     }
 
     // The table's computer plays until the person is to move again.

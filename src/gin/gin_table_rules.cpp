@@ -70,6 +70,30 @@ GinTable::GinTable(const HandSetup& setup) : setup_(setup) {
     deal();
 }
 
+GinTable::GinTable(const TablePosition& p)
+    : setup_(p.setup), maxDeadwood_(p.maxDeadwood), hands_(p.hands), stock_(p.stock),
+      stockCount_(p.stockCount), reject_(p.reject), draws_(p.draws), toAct_(p.toAct),
+      decision_(p.decision), takenFromReject_(p.takenFromReject), heldFromReject_(p.heldFromReject),
+      threw_(p.threw), passed_(p.passed) {
+    deriveAnalyses();
+}
+
+void GinTable::deriveAnalyses() {
+    for (Seat seat : {Seat::Player, Seat::Computer}) {
+        const int s = seatIndex(seat);
+        const bool holding = seat == toAct_ && decision_ == Decision::Turn;
+        const AnalysisInput input{seat == Seat::Computer, holding, reject_.count};
+        const HandAnalysis a = analyseHand(slots(hands_[s], holding ? 11 : 10), input);
+        unmatched_[s] = a.storedUnmatched;
+        if (seat == Seat::Computer) {
+            computerDrawAnalysis_ = a;
+        } else if (holding && playerAnalysisOutcome(a, maxDeadwood_, true).outcome ==
+                                  PlayerAnalysisOutcome::KnockPrepared) {
+            preparedKnock_ = a;
+        }
+    }
+}
+
 void GinTable::deal() {
     for (int k = 0; k < kHandCards; ++k) {
         setCard(hands_[kComputer][k], setup_.deck[static_cast<size_t>(k)]);
@@ -349,6 +373,8 @@ SeatView GinTable::view(Seat seat) const {
     v.opponentThrew = threw_[static_cast<size_t>(other)];
     v.opponentPassed = passed_[static_cast<size_t>(other)];
     v.ownThrew = threw_[static_cast<size_t>(me)];
+    v.ownFromReject = heldFromReject_[static_cast<size_t>(me)];
+    v.ownPassed = passed_[static_cast<size_t>(me)];
     if (holding && seat == Seat::Player) {
         const KnockDecision d =
             decidePlayerKnock(true, realCards(unmatched_[kPlayer]), setup_.variant, maxDeadwood_);

@@ -60,6 +60,24 @@ struct TableEvent {
     int16 card = -1;
 };
 
+// A table in the middle of a hand with every card placed: what a seat imagines when it
+// samples the cards it cannot see.
+struct TablePosition {
+    HandSetup setup; // variant, leader and banks (the deck is not read)
+    int16 maxDeadwood = 10;
+    std::array<Hand, 2> hands{};
+    std::array<std::int8_t, 52> stock{}; // bottom first
+    int stockCount = 0;
+    RejectPileView reject;
+    Seat toAct = Seat::Player;
+    Decision decision = Decision::Draw;
+    bool takenFromReject = false;
+    int draws = 0;
+    std::array<CardSet, 2> heldFromReject{};
+    std::array<CardSet, 2> threw{};
+    std::array<CardSet, 2> passed{};
+};
+
 class GinTable {
   public:
     // A hand longer than this many draws is called a tie: the table itself has no such limit,
@@ -67,6 +85,9 @@ class GinTable {
     static constexpr int kMaxDraws = 400;
 
     explicit GinTable(const HandSetup& setup);
+    // Play goes on from the position; each side's unmatched cards (and the knock of the side
+    // holding eleven cards) are those of an analysis of its cards as they lie.
+    explicit GinTable(const TablePosition& position);
 
     bool over() const { return outcome_.ending != HandEndingKind::None; }
     Seat toAct() const { return toAct_; }
@@ -88,6 +109,7 @@ class GinTable {
 
   private:
     void deal();
+    void deriveAnalyses();
     void analysePlayer(int cards, bool holdsDraw);
     void analyseComputer(int cards, bool mayKnock);
     void judgeRejectForComputer();

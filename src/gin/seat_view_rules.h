@@ -85,6 +85,8 @@ struct SeatView {
     CardSet opponentThrew = 0;  // every card it threw
     CardSet opponentPassed = 0; // reject cards it left for the stock
     CardSet ownThrew = 0;
+    CardSet ownFromReject = 0; // the seat's own reject takes it still holds
+    CardSet ownPassed = 0;
 
     // What the table accepts now (Decision::Turn): a knock, and whether it scores as gin.
     bool knockAllowed = false;

@@ -253,6 +253,33 @@ HandAnalysis complete(int16 shape, const Split& split, bool gin, std::span<const
     return a;
 }
 
+// What the whole hand could hold at best, to pass over shapes it cannot have: the cards that
+// lie in some meld, and whether a 5-run or a 4-meld is there at all. A shape passed over this
+// way is one every finder of it would have failed on, so the result is unchanged.
+struct MeldPotential {
+    int meldableCards = 0;
+    bool fiveRun = false;
+    bool fourMeld = false;
+};
+
+MeldPotential potentialOf(const MaskHand& hand) {
+    constexpr CardMask kOnePerSuitField = 0x0001000100010001ULL;
+    const CardMask all = hand.all();
+    const CardMask runs3 = all & (all >> 1) & (all >> 2);
+    const auto a = static_cast<unsigned>(all & 0x1FFF);
+    const auto b = static_cast<unsigned>((all >> 16) & 0x1FFF);
+    const auto c = static_cast<unsigned>((all >> 32) & 0x1FFF);
+    const auto d = static_cast<unsigned>((all >> 48) & 0x1FFF);
+    const unsigned sets3 = (a & b & (c | d)) | (c & d & (a | b)); // ranks with three or more
+    const CardMask meldable =
+        runs3 | (runs3 << 1) | (runs3 << 2) | (all & (CardMask{sets3} * kOnePerSuitField));
+    MeldPotential p;
+    p.meldableCards = std::popcount(meldable);
+    p.fiveRun = MaskHand::findRun(all, 5, true) != 0;
+    p.fourMeld = MaskHand::findRun(all, 4, true) != 0 || hand.findSet(all, 4, true) != 0;
+    return p;
+}
+
 } // namespace
 
 int realCardCount(std::span<const CardSlot> cards) {
@@ -269,34 +296,35 @@ HandAnalysis analyseHand(std::span<const CardSlot> hand, const AnalysisInput& in
     }
     const MaskHand sorted(sortedByRank(hand).span());
     const bool tenCards = std::popcount(sorted.all()) <= 10;
+    const MeldPotential p = potentialOf(sorted);
     Split split;
     bool gin = false;
-    if (findThreeMelds(sorted, split, gin)) {
+    if (p.meldableCards >= 9 && findThreeMelds(sorted, split, gin)) {
         return complete(1, split, gin, hand, sorted, input);
     }
-    if (firstFound(sorted, kFiveRunFourMeld, split)) {
+    if (p.fiveRun && p.meldableCards >= 9 && firstFound(sorted, kFiveRunFourMeld, split)) {
         gin = split.kinds[1] == MeldKind::Run && unmatchedExtendsRun(sorted, split);
         return complete(2, split, gin, hand, sorted, input);
     }
-    if (firstFound(sorted, kFiveRunThreeMeld, split)) {
+    if (p.fiveRun && p.meldableCards >= 8 && firstFound(sorted, kFiveRunThreeMeld, split)) {
         return complete(3, split, false, hand, sorted, input);
     }
-    if (firstFound(sorted, kTwoFourMelds, split)) {
+    if (p.fourMeld && p.meldableCards >= 8 && firstFound(sorted, kTwoFourMelds, split)) {
         return complete(4, split, false, hand, sorted, input);
     }
-    if (firstFound(sorted, kFourMeldThreeMeld, split)) {
+    if (p.fourMeld && p.meldableCards >= 7 && firstFound(sorted, kFourMeldThreeMeld, split)) {
         return complete(5, split, false, hand, sorted, input);
     }
-    if (tenCards ? findTwoThreeMeldsTen(sorted, split)
-                 : firstFound(sorted, kTwoThreeMelds, split)) {
+    if (p.meldableCards >= 6 && (tenCards ? findTwoThreeMeldsTen(sorted, split)
+                                          : firstFound(sorted, kTwoThreeMelds, split))) {
         return complete(6, split, false, hand, sorted, input);
     }
     for (int16 order : {int16{7}, int16{8}}) {
-        if (firstFound(sorted, kFiveRun, split)) {
+        if (p.fiveRun && firstFound(sorted, kFiveRun, split)) {
             return complete(order, split, false, hand, sorted, input);
         }
     }
-    if (firstFound(sorted, kOneFourMeld, split)) {
+    if (p.fourMeld && firstFound(sorted, kOneFourMeld, split)) {
         return complete(9, split, false, hand, sorted, input);
     }
     if (findOneThreeMeld(sorted, split)) {

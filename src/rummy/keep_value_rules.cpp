@@ -1,5 +1,7 @@
 #include "rummy/keep_value_rules.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 namespace quillan {
@@ -47,8 +49,10 @@ KeepValues assignkeepvalues3(std::span<const CardSlot> hand, const CardList& m1)
     return values;
 }
 
-void addNeighbourValues(std::span<const CardSlot> hand, KeepValues& values) {
-    const size_t n = std::min(hand.size(), values.size());
+namespace {
+
+// The pairwise count, for hands whose cards cannot be told apart by rank and suit alone.
+void addNeighbourValuesPairwise(std::span<const CardSlot> hand, KeepValues& values, size_t n) {
     auto counts = [&](size_t i) { return hand[i].rank > 0 && values[i] != kInMeld; };
     KeepValues added{};
     for (size_t i = 0; i < n; ++i) {
@@ -69,6 +73,48 @@ void addNeighbourValues(std::span<const CardSlot> hand, KeepValues& values) {
     }
     for (size_t i = 0; i < n; ++i) {
         values[i] = static_cast<int16>(values[i] + added[i]);
+    }
+}
+
+int bitCount(std::uint64_t x) {
+    int n = 0;
+    for (; x != 0; x &= x - 1) {
+        ++n;
+    }
+    return n;
+}
+
+} // namespace
+
+void addNeighbourValues(std::span<const CardSlot> hand, KeepValues& values) {
+    const size_t n = std::min(hand.size(), values.size());
+    // The cards that count, one bit per rank and suit (bit 4 * (rank - 1) + suit).
+    std::uint64_t counted = 0;
+    for (size_t i = 0; i < n; ++i) {
+        if (hand[i].rank <= 0 || values[i] == kInMeld) {
+            continue;
+        }
+        const int bit = 4 * (hand[i].rank - 1) + hand[i].suit;
+        if (hand[i].rank > 13 || hand[i].suit < 0 || hand[i].suit > 3 ||
+            (counted >> bit & 1) != 0) {
+            addNeighbourValuesPairwise(hand, values, n);
+            return;
+        }
+        counted |= std::uint64_t{1} << bit;
+    }
+    for (size_t i = 0; i < n; ++i) {
+        if (hand[i].rank <= 0 || values[i] == kInMeld) {
+            continue;
+        }
+        const int rank0 = hand[i].rank - 1;
+        std::uint64_t near = 0;
+        for (int r : {rank0 - 1, rank0 + 1}) {
+            if (r >= 0 && r < 13) {
+                near |= std::uint64_t{1} << (4 * r + hand[i].suit);
+            }
+        }
+        const std::uint64_t sameRank = counted & (std::uint64_t{0xF} << (4 * rank0));
+        values[i] = static_cast<int16>(values[i] + bitCount(sameRank) + bitCount(counted & near));
     }
 }
 

@@ -72,45 +72,45 @@ CardList MaskHand::meldOf(CardMask mask, MeldKind kind) const {
 }
 
 CardMask MaskHand::findSet(CardMask cards, int k, bool highFirst) const {
-    for (int step = 0; step < 13; ++step) {
-        const int rank0 = highFirst ? 12 - step : step;
-        const CardMask ofRank = cards & (kOnePerSuit << rank0);
-        const int count = static_cast<int>(((ofRank >> rank0) * kOnePerSuit) >> 48);
-        if (count < k) {
-            continue;
-        }
-        if (count == k) {
-            return ofRank;
-        }
-        // Four of the rank and a set of three wanted: leave out the last in list order.
-        int last = -1;
-        for (CardMask m = ofRank; m != 0; m &= m - 1) {
-            const int bit = std::countr_zero(m);
-            if (last < 0 || slot_[static_cast<size_t>(bit)] > slot_[static_cast<size_t>(last)]) {
-                last = bit;
-            }
-        }
-        return ofRank & ~(CardMask{1} << last);
+    // Bit r of `ranks`: rank r + 1 has at least k cards (of four suit fields a, b, c, d).
+    const auto a = static_cast<unsigned>(cards & kRankField);
+    const auto b = static_cast<unsigned>((cards >> 16) & kRankField);
+    const auto c = static_cast<unsigned>((cards >> 32) & kRankField);
+    const auto d = static_cast<unsigned>((cards >> 48) & kRankField);
+    const unsigned four = a & b & c & d;
+    const unsigned ranks = k >= 4 ? four : (a & b & (c | d)) | (c & d & (a | b));
+    if (ranks == 0) {
+        return 0;
     }
-    return 0;
+    const int rank0 = highFirst ? 31 - std::countl_zero(ranks) : std::countr_zero(ranks);
+    const CardMask ofRank = cards & (kOnePerSuit << rank0);
+    if (k >= 4 || (four & (1u << rank0)) == 0) {
+        return ofRank;
+    }
+    // Four of the rank and a set of three wanted: leave out the last in list order.
+    int last = -1;
+    for (CardMask m = ofRank; m != 0; m &= m - 1) {
+        const int bit = std::countr_zero(m);
+        if (last < 0 || slot_[static_cast<size_t>(bit)] > slot_[static_cast<size_t>(last)]) {
+            last = bit;
+        }
+    }
+    return ofRank & ~(CardMask{1} << last);
 }
 
 CardMask MaskHand::findRun(CardMask cards, int k, bool highFirst) {
-    for (int step = 0; step < 4; ++step) {
-        const int suit = highFirst ? 3 - step : step;
-        const auto ranks = static_cast<unsigned>((cards >> (16 * suit)) & kRankField);
-        unsigned windows = ranks; // bit r: ranks r .. r+k-1 are all there
-        for (int i = 1; i < k; ++i) {
-            windows &= ranks >> i;
-        }
-        if (windows == 0) {
-            continue;
-        }
-        const int low = highFirst ? 31 - std::countl_zero(windows) : std::countr_zero(windows);
-        const CardMask window = (CardMask{1} << k) - 1;
-        return window << (16 * suit + low);
+    // Bit b: the k ranks from b up are all there. A suit's field has 13 ranks in 16 bits, so
+    // no window reaches into the next suit, and the highest (lowest) bit is the highest
+    // (lowest) window of the highest (lowest) suit that has one.
+    CardMask windows = cards;
+    for (int i = 1; i < k; ++i) {
+        windows &= cards >> i;
     }
-    return 0;
+    if (windows == 0) {
+        return 0;
+    }
+    const int low = highFirst ? 63 - std::countl_zero(windows) : std::countr_zero(windows);
+    return ((CardMask{1} << k) - 1) << low;
 }
 
 int16 MaskHand::deadwoodOf(CardMask mask) {

@@ -60,13 +60,29 @@ int16 countDeadwood(std::span<const CardSlot> cards) {
 }
 
 CardList sortedByRank(std::span<const CardSlot> hand) {
-    CardList sorted;
-    for (int rank = 1; rank <= 13; ++rank) {
-        for (const CardSlot& c : hand) {
-            if (c.rank == rank) {
-                sorted.push(c);
-            }
+    // A stable counting sort: ranks 1..13 in turn, each rank's cards in hand order.
+    std::array<int, 15> start{};
+    for (const CardSlot& c : hand) {
+        if (c.rank >= 1 && c.rank <= 13) {
+            ++start[static_cast<size_t>(c.rank) + 1];
         }
+    }
+    for (size_t r = 1; r < start.size(); ++r) {
+        start[r] += start[r - 1];
+    }
+    const int total = start[14];
+    if (total > CardList::kCapacity) {
+        raiseSubscriptOutOfRange();
+    }
+    std::array<const CardSlot*, CardList::kCapacity> order{};
+    for (const CardSlot& c : hand) {
+        if (c.rank >= 1 && c.rank <= 13) {
+            order[static_cast<size_t>(start[static_cast<size_t>(c.rank)]++)] = &c;
+        }
+    }
+    CardList sorted;
+    for (int i = 0; i < total; ++i) {
+        sorted.push(*order[static_cast<size_t>(i)]);
     }
     return sorted;
 }

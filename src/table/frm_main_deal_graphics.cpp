@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "app/frm_main.h"
+#include "rummy/knock_rules.h"
 #include "table/game_back.h"
 #include "table/hand_painting.h"
 #include "table/queued_clicks.h"
@@ -14,11 +15,6 @@ namespace {
 
 constexpr QPoint kFlightStartOffset(8, 4); // picAnimate sits on the pile's top card
 const QString kDealSound = QStringLiteral("\\wavs\\deal.wav");
-
-// Oklahoma: the knock limit is the upcard's count, 10 for the face cards.
-int16 oklahomaLimit(int16 rank) {
-    return rank > 10 ? int16{10} : rank;
-}
 
 } // namespace
 
@@ -84,7 +80,7 @@ void FrmMain::turnUpFirstCard() {
     cards.stock.resizeKeep(cards.stock.upperBound() - 1);
     s.picReject.show();
     if (isSet(settings.prfOpOklahoma)) {
-        rummy.MAXDEADWOOD = oklahomaLimit(cards.rejectPile[1].rank);
+        rummy.MAXDEADWOOD = oklahomaMaxDeadwood(cards.rejectPile[1]);
     }
     ui.table->repaintNow(s.picReject.rect());
 }

@@ -49,6 +49,8 @@ SeatView buildSeatView(const SeatViewParts& parts) {
     v.opponentThrew = seen.thrown(other);
     v.opponentPassed = seen.passed(other);
     v.ownThrew = seen.thrown(parts.seat);
+    v.ownFromReject = seen.heldFromReject(parts.seat);
+    v.ownPassed = seen.passed(parts.seat);
     v.knockAllowed = holding && parts.knockAllowed;
     v.ginAllowed = holding && parts.ginAllowed;
     v.ownBank = parts.ownBank;

@@ -127,6 +127,8 @@ inline std::string viewDifference(const SeatView& a, const SeatView& b) {
     field("opponentThrew", a.opponentThrew, b.opponentThrew);
     field("opponentPassed", a.opponentPassed, b.opponentPassed);
     field("ownThrew", a.ownThrew, b.ownThrew);
+    field("ownFromReject", a.ownFromReject, b.ownFromReject);
+    field("ownPassed", a.ownPassed, b.ownPassed);
     field("knockAllowed", a.knockAllowed, b.knockAllowed);
     field("ginAllowed", a.ginAllowed, b.ginAllowed);
     field("ownBank", a.ownBank, b.ownBank);
@@ -204,14 +206,15 @@ class GinLockstep {
   public:
     // `level` empty: the window's own computer; otherwise the window plays at that level and
     // the table's computer seat is the same level's player.
-    GinLockstep(FrmMain& w, FakePlatform& platform, std::string level)
-        : w_(w), platform_(platform), level_(std::move(level)) {
+    // `options` make the level's players on both sides (a level that samples needs a fixed
+    // number of samples to play the same on both).
+    GinLockstep(FrmMain& w, FakePlatform& platform, std::string level, PlayerOptions options = {})
+        : w_(w), platform_(platform), level_(std::move(level)), options_(options) {
         platform_.onQuestion = [this](const QString&) { noteEnding(true); };
         if (!level_.empty()) {
             w_.opponent->chooseAny(level_);
             w_.opponent->setFactory([this](const std::string& name, std::uint64_t) {
-                return std::make_unique<ViewRecorder>(makeGinPlayer(name, PlayerOptions{}),
-                                                      &windowViews_);
+                return std::make_unique<ViewRecorder>(makeGinPlayer(name, options_), &windowViews_);
             });
         }
     }
@@ -270,8 +273,8 @@ class GinLockstep {
         table_ = std::make_unique<GinTable>(setup);
         computer_.reset();
         if (!level_.empty()) {
-            computer_ = std::make_unique<ViewRecorder>(makeGinPlayer(level_, PlayerOptions{}),
-                                                       &engineViews_);
+            computer_ =
+                std::make_unique<ViewRecorder>(makeGinPlayer(level_, options_), &engineViews_);
             computer_->startHand(table_->view(Seat::Computer));
         }
         told_ = 0;
@@ -440,6 +443,7 @@ class GinLockstep {
     FrmMain& w_;
     FakePlatform& platform_;
     std::string level_;
+    PlayerOptions options_;
     std::unique_ptr<GinTable> table_;
     std::unique_ptr<GinPlayer> computer_; // the level's player, when there is one
     // The table's own opponent, for the runs without a level.

@@ -4,6 +4,7 @@
 // stock, the computer's marks, the views a level is shown, the ending, the score panel and
 // the banks must agree after every move. QUILLAN_EQUALITY_HANDS sets the number of hands of
 // the long run.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -78,15 +79,21 @@ TEST_F(WindowAndEngine, PlayTheSameHandsAgainstTheTablesOwnOpponent) {
 TEST_F(WindowAndEngine, PlayTheSameHandsAtALevel) {
     FrmMain& w = game();
     platform.yesNoAnswers.assign(100000, true);
-    const int hands = handsToPlay(60);
-    for (const char* level : {"baseline", "strong"}) {
-        if (makeGinPlayer(level, PlayerOptions{}) == nullptr) {
-            continue; // not made by this engine yet
-        }
-        SCOPED_TRACE(level);
-        GinLockstep lockstep(w, platform, level);
-        const LockstepTally t = playHands(lockstep, hands, 50000);
-        EXPECT_EQ(t.hands, hands);
+    PlayerOptions sampled;
+    sampled.fixedSamples = 12; // the Expert's thinking fixed, so both sides think alike
+    const struct {
+        const char* level;
+        PlayerOptions options;
+        int hands;
+    } runs[] = {{"baseline", {}, handsToPlay(60)},
+                {"strong", {}, handsToPlay(60)},
+                {"expert", sampled, std::min(handsToPlay(9), 300)}};
+    for (const auto& run : runs) {
+        SCOPED_TRACE(run.level);
+        ASSERT_NE(makeGinPlayer(run.level, run.options), nullptr);
+        GinLockstep lockstep(w, platform, run.level, run.options);
+        const LockstepTally t = playHands(lockstep, run.hands, 50000);
+        EXPECT_EQ(t.hands, run.hands);
         EXPECT_GT(t.knockers[1], 0);
     }
 }

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "poker/poker_analysis.h"
+#include "rummy/opponent_level.h"
 #include "stats/statistics_recorder.h"
 #include "table/bank_tool_tips.h"
 #include "table/keyboard_play.h"
@@ -20,7 +21,7 @@ constexpr int kTimer1Interval = 5000;
 FrmMain::FrmMain(Platform& platform, QWidget* parent)
     : QMainWindow(parent),
       statistics(std::make_unique<StatisticsRecorder>(platform, programTitle())),
-      platform_(platform) {
+      opponent(std::make_unique<OpponentLevel>()), platform_(platform) {
     setWindowTitle(programTitle());
     buildControls();
     buildMenus();

@@ -27,6 +27,7 @@ class QTimer;
 
 namespace quillan {
 
+class OpponentLevel;
 class PokerAnalysis;
 class StatisticsRecorder;
 class TableCanvas;
@@ -102,6 +103,8 @@ class FrmMain : public QMainWindow {
     PokerAnalysis* pokerAnalysis = nullptr;
     // The record of play kept across runs and the Statistics window (stats/).
     std::unique_ptr<StatisticsRecorder> statistics;
+    // The computer opponent's level, chosen and in play (rummy/opponent_level.h).
+    std::unique_ptr<OpponentLevel> opponent;
     // Called as the last step of Form_Unload; the program sets it to quit the application.
     std::function<void()> endProgram;
 

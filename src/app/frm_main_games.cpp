@@ -7,6 +7,7 @@
 #include "app/frm_main.h"
 #include "app/text_number_rules.h"
 #include "poker/poker_advisor_rules.h"
+#include "rummy/computer_level_turn.h"
 #include "stats/statistics_recorder.h"
 
 namespace quillan {
@@ -53,6 +54,7 @@ void FrmMain::mnuPlayRummy_Click() {
         }
         showDealPile(true);
         evaluateDealtHands();
+        startLevelHand(*this);
         if (isSet(settings.prfQNAutoSort)) {
             mnuSortRank_Click();
         }
@@ -103,6 +105,9 @@ void FrmMain::mnuPoker_Click() {
 
 void FrmMain::mnuStart_Click() {
     trap("mnuStart_Click", [&] {
+        if (handBeingPlayed()) {
+            return; // the running deal or turn keeps its cards (the reject pile included)
+        }
         turn.dealPending = kTrue;
         if (isSet(settings.isPoker)) {
             mnuPoker_Click();

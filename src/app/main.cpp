@@ -5,6 +5,7 @@
 
 #include "app/diagnostics.h"
 #include "app/frm_main.h"
+#include "app/opponent_menu.h"
 #include "app/splash_window.h"
 #include "app/table_size_menu.h"
 #include "extras/help_viewer.h"
@@ -49,6 +50,7 @@ int main(int argc, char* argv[]) {
     window.helpFile = platform.programFolder() + QStringLiteral("/felton.hlp");
     window.endProgram = [] { QCoreApplication::quit(); };
     quillan::addTableSizeMenu(*window.menus.mnuPreferences, tablePercent);
+    quillan::addOpponentMenu(*window.menus.mnuPreferences, *window.opponent);
 
     quillan::SplashWindow splash;
     splash.keepAbove(window);

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "app/frm_main.h"
+#include "rummy/computer_level_turn.h"
 #include "rummy/computer_rules.h"
 #include "rummy/frm_main_rummy_helpers.h"
 #include "rummy/meld_rules.h"
@@ -68,7 +69,11 @@ void applyComputerSide(FrmMain& w, const HandAnalysis& a, int analysedSlots) {
         w.refreshHand(kNoSkip, false, true);
     }
     w.rummy.computerUnmatched = pileFrom(a.storedUnmatched);
-    switch (computerKnockAction(a, w.rummy.MAXDEADWOOD)) {
+    const ComputerAction action = computerKnockAction(a, w.rummy.MAXDEADWOOD);
+    if (action != ComputerAction::Continue && !levelTakesKnock(w, action)) {
+        return; // the level plays on and throws a card
+    }
+    switch (action) {
     case ComputerAction::Gin:
         endByComputer(w, a, true);
         break;

@@ -3,8 +3,10 @@
 #include <QPainter>
 
 #include "app/frm_main.h"
+#include "rummy/computer_level_turn.h"
 #include "rummy/computer_rules.h"
 #include "rummy/frm_main_rummy_helpers.h"
+#include "rummy/opponent_level.h"
 #include "stats/frm_main_statistics.h"
 #include "table/game_back.h"
 #include "table/hand_painting.h"
@@ -61,13 +63,20 @@ void FrmMain::ComputerTurn() {
     trap("ComputerTurn", [&] {
         turn.computerTurn = kTrue;
         play.computerMayKnock = kFalse;
-        if (judgeTopRejectCard(*this)) {
+        // At a level the level chooses the draw; the card is judged all the same, which
+        // arranges and marks the hand as ever.
+        const std::optional<DrawChoice> chosen = levelDraw(*this);
+        const bool judgedTake = judgeTopRejectCard(*this);
+        const bool take = chosen ? *chosen == DrawChoice::Reject : judgedTake;
+        if (take) {
             ComputerTakeReject();
         } else {
             ComputerDrawFromDeck();
         }
         if (!isSet(turn.handOver)) {
-            const int slot = chooseComputerDiscard(slotsOf(cards.handComputer));
+            const std::optional<int> levelSlot = levelDiscardSlot(*this);
+            const int slot =
+                levelSlot ? *levelSlot : chooseComputerDiscard(slotsOf(cards.handComputer));
             shortDelay(kStepDelayMs);
             ComputerDiscardCard(static_cast<int16>(slot));
         }
@@ -84,6 +93,7 @@ void FrmMain::ComputerTakeReject() {
             const long top = pile.upperBound();
             const QPoint from = rejectTopPlace(*this, top);
             copyCard(cards.handComputer[10], pile[top]);
+            opponent->tookReject(Seat::Computer, cards.handComputer[10].cardvalue);
             pile.resizeKeep(top - 1);
             redrawRejectPile(*this);
             const int16 value = cards.handComputer[10].cardvalue;
@@ -118,6 +128,8 @@ void FrmMain::ComputerDrawFromDeck() {
         playCue(kDealSound);
         const long top = stock.upperBound();
         copyCard(cards.handComputer[10], stock[top]);
+        opponent->drewStock(Seat::Computer, rejectTopValue(*this),
+                            cards.handComputer[10].cardvalue);
         {
             QPainter painter(&table.picAnimate.picture());
             rummyBack(*this).draw(painter, 0, 0);
@@ -155,6 +167,7 @@ void FrmMain::ComputerDiscardCard(int16 slot) {
         const long top = cards.rejectPile.upperBound() + 1;
         cards.rejectPile.resizeKeep(top);
         copyCard(cards.rejectPile[top], card);
+        opponent->threw(Seat::Computer, card.cardvalue);
         redrawRejectPile(*this);
         if (slot != 10) {
             copyCard(card, cards.handComputer[10]);

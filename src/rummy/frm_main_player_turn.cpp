@@ -6,6 +6,7 @@
 
 #include "app/frm_main.h"
 #include "rummy/frm_main_rummy_helpers.h"
+#include "rummy/opponent_level.h"
 #include "stats/frm_main_statistics.h"
 #include "table/game_back.h"
 #include "table/hand_painting.h"
@@ -43,6 +44,7 @@ void takeFromStock(FrmMain& w) {
     Pile& stock = w.cards.stock;
     const long top = stock.upperBound();
     copyCard(w.cards.handplayer[10], stock[top]);
+    w.opponent->drewStock(Seat::Player, rejectTopValue(w), w.cards.handplayer[10].cardvalue);
     if (top > 2) {
         stock.resizeKeep(top - 1);
     } else {
@@ -69,6 +71,7 @@ void takeFromRejectPile(FrmMain& w) {
     const long top = pile.upperBound();
     const QPoint from = rejectTopPlace(w, top);
     copyCard(w.cards.handplayer[10], pile[top]);
+    w.opponent->tookReject(Seat::Player, w.cards.handplayer[10].cardvalue);
     pile.resizeKeep(top - 1);
     redrawRejectPile(w);
     w.playCue(kDealSound);
@@ -201,6 +204,7 @@ void FrmMain::DiscardPlayerCard(int16 slot) {
         const long top = cards.rejectPile.upperBound() + 1;
         cards.rejectPile.resizeKeep(top);
         copyCard(cards.rejectPile[top], card);
+        opponent->threw(Seat::Player, card.cardvalue);
         redrawRejectPile(*this);
         if (slot != 10) {
             copyCard(card, cards.handplayer[10]);

@@ -44,6 +44,11 @@ bool rummyBusy(const FrmMain& w) {
     return isSet(w.turn.computerTurn) || isSet(w.turn.dealInProgress) || isSet(w.settings.isPoker);
 }
 
+int rejectTopValue(const FrmMain& w) {
+    const Pile& pile = w.cards.rejectPile;
+    return pile.upperBound() >= 1 ? pile[pile.upperBound()].cardvalue : -1;
+}
+
 RummyVariant currentVariant(const FrmMain& w) {
     return variantFromSettings(w.settings.prfOpQN, w.settings.prfOpStandard,
                                w.settings.prfOpOklahoma);

@@ -31,6 +31,9 @@ bool rummyBusy(const FrmMain& w);
 
 RummyVariant currentVariant(const FrmMain& w);
 
+// The value of the reject pile's top card, or -1 while it is empty.
+int rejectTopValue(const FrmMain& w);
+
 // Where the top card of a reject pile of `cards` cards lies on the table.
 QPoint rejectTopPlace(const FrmMain& w, long cards);
 

@@ -1,6 +1,7 @@
 #include "stats/statistics_file_rules.h"
 
 #include <map>
+#include <span>
 #include <vector>
 
 namespace quillan {
@@ -13,17 +14,25 @@ constexpr std::array<const char*, kRummyResultCount> kResultKeys{
     "won.knock", "won.gin", "won.undercut", "lost.knock", "lost.gin", "lost.undercut", "ties"};
 
 // Every figure of the record under its key, in the order the file lists them.
+template <typename Rummy, typename Visit>
+void eachRummyFigure(Rummy& r, const std::string& prefix, Visit& visit) {
+    for (std::size_t k = 0; k < r.hands.size(); ++k) {
+        visit(prefix + kResultKeys[k], r.hands[k]);
+    }
+    visit(prefix + "points.won", r.pointsWon);
+    visit(prefix + "points.lost", r.pointsLost);
+    visit(prefix + "streak.current", r.currentStreak);
+    visit(prefix + "streak.longest", r.longestStreak);
+}
+
 template <typename Record, typename Visit> void eachFigure(Record& record, Visit&& visit) {
     for (std::size_t v = 0; v < record.rummy.size(); ++v) {
-        auto& r = record.rummy[v];
-        const std::string prefix = std::string("rummy.") + kVariantKeys[v] + ".";
-        for (std::size_t k = 0; k < r.hands.size(); ++k) {
-            visit(prefix + kResultKeys[k], r.hands[k]);
-        }
-        visit(prefix + "points.won", r.pointsWon);
-        visit(prefix + "points.lost", r.pointsLost);
-        visit(prefix + "streak.current", r.currentStreak);
-        visit(prefix + "streak.longest", r.longestStreak);
+        eachRummyFigure(record.rummy[v], std::string("rummy.") + kVariantKeys[v] + ".", visit);
+    }
+    // The levels' figures came later: a file without them reads as no hands at any level.
+    for (std::size_t l = 0; l < record.byOpponent.size(); ++l) {
+        eachRummyFigure(record.byOpponent[l],
+                        std::string("rummy.opponent.") + kOpponentLevelKeys[l] + ".", visit);
     }
     auto& p = record.poker;
     visit("poker.credits.bet", p.creditsBet);
@@ -124,9 +133,12 @@ StatisticsParse parseStatistics(std::string_view text) {
         *slot->second = *value;
         slot->second = nullptr;
     }
-    for (const RummyRecord& r : record.rummy) {
-        if (r.currentStreak > r.longestStreak) {
-            return refused("a winning streak is longer than the longest");
+    for (const auto& records : {std::span<const RummyRecord>(record.rummy),
+                                std::span<const RummyRecord>(record.byOpponent)}) {
+        for (const RummyRecord& r : records) {
+            if (r.currentStreak > r.longestStreak) {
+                return refused("a winning streak is longer than the longest");
+            }
         }
     }
     return {record, {}};

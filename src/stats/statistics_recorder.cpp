@@ -57,6 +57,10 @@ void StatisticsRecorder::rummyHandDealt() {
     rummyHandOpen_ = true;
 }
 
+void StatisticsRecorder::setRummyOpponent(const std::string& level) {
+    rummyOpponent_ = opponentLevelIndex(level);
+}
+
 void StatisticsRecorder::rummyHandEnded(RummyVariant variant, const ScorePanel& panel,
                                         BankPoint banks) {
     recordRummy(variant, rummyHandOf(panel), banks);
@@ -73,6 +77,9 @@ void StatisticsRecorder::recordRummy(RummyVariant variant, const RummyHand& hand
     rummyHandOpen_ = false;
     load();
     recordRummyHand(record_.of(variant), hand);
+    if (rummyOpponent_ >= 0) {
+        recordRummyHand(record_.byOpponent[static_cast<std::size_t>(rummyOpponent_)], hand);
+    }
     history_.rummyBanks.push_back(banks);
     changed();
 }

@@ -6,6 +6,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <string>
 
 #include "rummy/knock_rules.h"
 #include "rummy/scoring_rules.h"
@@ -33,6 +34,9 @@ class StatisticsRecorder {
     // Gin Rummy: a hand was dealt; it ended on the panel, or as a tie. A hand counts once,
     // whichever ending comes first. `banks` are the banks the hand leaves.
     void rummyHandDealt();
+    // The level the computer plays the hand just dealt at ("standard", "strong", "expert");
+    // the hand counts for that level too. Any other name counts for no level.
+    void setRummyOpponent(const std::string& level);
     void rummyHandEnded(RummyVariant variant, const ScorePanel& panel, BankPoint banks);
     void rummyTie(RummyVariant variant, BankPoint banks);
 
@@ -67,6 +71,7 @@ class StatisticsRecorder {
     bool writable_ = true;       // false while an unreadable file could not be set aside
     bool saveFailShown_ = false; // one message per run when the file cannot be written
     bool rummyHandOpen_ = false;
+    int rummyOpponent_ = 0; // in kOpponentLevelKeys, or -1
     QPointer<FrmStatistics> window_;
 };
 

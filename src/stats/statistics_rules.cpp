@@ -135,4 +135,13 @@ std::optional<double> finalShare(const PokerRecord& record, int group) {
            static_cast<double>(hands);
 }
 
+int opponentLevelIndex(std::string_view level) {
+    for (std::size_t i = 0; i < kOpponentLevelKeys.size(); ++i) {
+        if (level == kOpponentLevelKeys[i]) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
 } // namespace quillan

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "rummy/knock_rules.h"
@@ -31,6 +32,13 @@ enum class RummyResult {
 };
 inline constexpr int kRummyResultCount = 7;
 inline constexpr int kRummyVariantCount = 3; // Simple, Standard, Oklahoma
+// The computer's levels the record keeps apart, all variants together: Standard, Strong,
+// Expert.
+inline constexpr int kOpponentLevelCount = 3;
+inline constexpr std::array<const char*, kOpponentLevelCount> kOpponentLevelKeys{
+    "standard", "strong", "expert"};
+// The level's place in kOpponentLevelKeys, or -1.
+int opponentLevelIndex(std::string_view level);
 
 struct RummyRecord {
     std::array<Count, kRummyResultCount> hands{}; // by RummyResult
@@ -89,7 +97,8 @@ std::optional<double> actualReturn(const PokerRecord& record);
 std::optional<double> finalShare(const PokerRecord& record, int group);
 
 struct StatisticsRecord {
-    std::array<RummyRecord, kRummyVariantCount> rummy{}; // by RummyVariant
+    std::array<RummyRecord, kRummyVariantCount> rummy{};       // by RummyVariant
+    std::array<RummyRecord, kOpponentLevelCount> byOpponent{}; // by kOpponentLevelKeys
     PokerRecord poker;
 
     RummyRecord& of(RummyVariant v) { return rummy[static_cast<std::size_t>(v)]; }

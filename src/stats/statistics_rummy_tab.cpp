@@ -49,7 +49,9 @@ RummyStatisticsTab::RummyStatisticsTab(QWidget* parent) : QWidget(parent) {
     const auto& rows = figureRows();
     figures_ = makeFigureTable(this, QStringLiteral("rummyFigures"), static_cast<int>(rows.size()),
                                {QStringLiteral("Gin Rummy"), QStringLiteral("Simple"),
-                                QStringLiteral("Standard"), QStringLiteral("Oklahoma")});
+                                QStringLiteral("Standard"), QStringLiteral("Oklahoma"),
+                                QStringLiteral("vs Standard"), QStringLiteral("vs Strong"),
+                                QStringLiteral("vs Expert")});
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         setCell(figures_, row, 0, QString::fromUtf8(rows[static_cast<std::size_t>(row)].caption),
                 false);
@@ -76,12 +78,18 @@ RummyStatisticsTab::RummyStatisticsTab(QWidget* parent) : QWidget(parent) {
 
 void RummyStatisticsTab::showRecord(const StatisticsRecord& record, const RunHistory& history) {
     const auto& rows = figureRows();
-    for (int v = 0; v < kRummyVariantCount; ++v) {
-        const RummyRecord& r = record.rummy[static_cast<std::size_t>(v)];
+    const auto showColumn = [&](int column, const RummyRecord& r) {
         for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
-            setCell(figures_, row, v + 1,
+            setCell(figures_, row, column,
                     QString::number(rows[static_cast<std::size_t>(row)].value(r)));
         }
+    };
+    for (int v = 0; v < kRummyVariantCount; ++v) {
+        showColumn(v + 1, record.rummy[static_cast<std::size_t>(v)]);
+    }
+    // Then each level of the computer, all variants together.
+    for (int l = 0; l < kOpponentLevelCount; ++l) {
+        showColumn(kRummyVariantCount + 1 + l, record.byOpponent[static_cast<std::size_t>(l)]);
     }
     ChartLine player{QStringLiteral("Your bank"), {}};
     ChartLine computer{QStringLiteral("Computer's bank"), {}};

@@ -14,6 +14,9 @@ void FakePlatform::messageBox(const QString& text, const QString& title) {
 
 bool FakePlatform::askYesNo(const QString& text, const QString&) {
     questions << text;
+    if (onQuestion) {
+        onQuestion(text);
+    }
     if (yesNoAnswers.empty()) {
         return false;
     }

@@ -60,10 +60,11 @@ class FakePlatform : public Platform {
     qint64 clockMs = 1000;
     int reseeds = 0;
     int delayCalls = 0;
-    std::function<void(int)> onDelay;            // called with the length of every shortDelay
-    std::function<void(int)> onSleep;            // called with the length of every sleepMs
-    std::function<void(const QString&)> onInput; // called with every input box's prompt
-    std::function<void()> onEvents;              // called each time events are let run
+    std::function<void(int)> onDelay;               // called with the length of every shortDelay
+    std::function<void(int)> onSleep;               // called with the length of every sleepMs
+    std::function<void(const QString&)> onInput;    // called with every input box's prompt
+    std::function<void()> onEvents;                 // called each time events are let run
+    std::function<void(const QString&)> onQuestion; // called with every Yes/No box's text
 
   private:
     QString folder_;

@@ -100,3 +100,20 @@ TEST_F(BusyClicks, ClicksAfterTheMoveArePlayedAsUsual) {
     QApplication::processEvents();
     EXPECT_EQ(w.turn.playerHoldsDraw, kTrue);
 }
+
+// "Start New Game" chosen from the menu while the computer pauses in its turn waits for the
+// turn like the other game commands: the reject pile stays under the running turn.
+TEST_F(BusyClicks, StartNewGameDuringTheComputersTurnLeavesItsCards) {
+    FrmMain& w = game();
+    int asked = 0;
+    platform.onDelay = [&](int) {
+        if (isSet(w.turn.computerTurn) && asked++ == 0) {
+            w.mnuStart_Click();
+        }
+    };
+    clickAt(w, centreOf(w.table.picDeal[0]));
+    clickAt(w, centreOf(w.table.picPlayerDraw)); // the drawn card thrown: the computer's turn
+    ASSERT_GT(asked, 0);
+    EXPECT_EQ(w.cards.stock.upperBound() + w.cards.rejectPile.upperBound(), 31);
+    EXPECT_GE(w.cards.rejectPile.upperBound(), 1);
+}

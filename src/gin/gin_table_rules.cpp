@@ -72,9 +72,9 @@ GinTable::GinTable(const HandSetup& setup) : setup_(setup) {
 
 GinTable::GinTable(const TablePosition& p)
     : setup_(p.setup), maxDeadwood_(p.maxDeadwood), hands_(p.hands), stock_(p.stock),
-      stockCount_(p.stockCount), reject_(p.reject), draws_(p.draws), toAct_(p.toAct),
-      decision_(p.decision), takenFromReject_(p.takenFromReject), heldFromReject_(p.heldFromReject),
-      threw_(p.threw), passed_(p.passed) {
+      stockCount_(p.stockCount), reject_(p.reject), toAct_(p.toAct), decision_(p.decision),
+      takenFromReject_(p.takenFromReject),
+      sightings_(p.draws, p.heldFromReject, p.threw, p.passed) {
     deriveAnalyses();
 }
 
@@ -159,15 +159,16 @@ MoveError GinTable::draw(DrawChoice choice) {
     if (choice == DrawChoice::Reject && reject_.count < 1) {
         return MoveError::EmptyPile;
     }
-    if (draws_ >= kMaxDraws) {
+    if (sightings_.draws() >= kMaxDraws) {
         endTie(true);
         return MoveError::None;
     }
-    ++draws_;
     const Seat seat = toAct_;
     takenFromReject_ = choice == DrawChoice::Reject;
     if (choice == DrawChoice::Stock) {
-        passed_[seatIndex(seat)] |= reject_.count > 0 ? cardBit(reject_.top()) : 0;
+        sightings_.drewStock(seat, reject_.top());
+    } else {
+        sightings_.tookReject(seat, reject_.top());
     }
     decision_ = Decision::Turn;
     if (seat == Seat::Player) {
@@ -181,8 +182,7 @@ MoveError GinTable::draw(DrawChoice choice) {
 void GinTable::drawForPlayer(DrawChoice choice) {
     Hand& hand = hands_[kPlayer];
     if (choice == DrawChoice::Reject) {
-        setCard(hand[10], reject_.cards[static_cast<size_t>(--reject_.count)]);
-        heldFromReject_[kPlayer] |= cardBit(hand[10].cardvalue);
+        setCard(hand[10], takeRejectTop());
         record(Seat::Player, SeatEvent::Kind::TookReject, hand[10].cardvalue);
     } else {
         // A draw while three or fewer cards are left copies the top card and leaves two
@@ -206,10 +206,8 @@ void GinTable::drawForComputer(DrawChoice choice) {
     Hand& hand = hands_[kComputer];
     if (choice == DrawChoice::Reject) {
         CardSlot top;
-        setCard(top, reject_.top());
+        setCard(top, takeRejectTop());
         copyCard(hand[10], top);
-        --reject_.count;
-        heldFromReject_[kComputer] |= cardBit(hand[10].cardvalue);
         record(Seat::Computer, SeatEvent::Kind::TookReject, hand[10].cardvalue);
     } else {
         // A stock of two cards has none left to draw: the hand is a tie.
@@ -281,8 +279,7 @@ void GinTable::throwCard(Seat seat, int slot) {
             hand[slot].keepValue = hand[10].keepValue;
         }
     }
-    heldFromReject_[seatIndex(seat)] &= ~cardBit(value);
-    threw_[seatIndex(seat)] |= cardBit(value);
+    sightings_.threw(seat, value);
     record(seat, SeatEvent::Kind::Discarded, value);
 }
 
@@ -323,7 +320,7 @@ void GinTable::endComputer(bool gin) {
 void GinTable::endTie(bool abandoned) {
     outcome_ = HandOutcome{};
     outcome_.ending = HandEndingKind::Tie;
-    outcome_.draws = draws_;
+    outcome_.draws = sightings_.draws();
     outcome_.abandoned = abandoned;
 }
 
@@ -333,7 +330,7 @@ void GinTable::finish(HandEndingKind ending, Seat knocker, const ScorePanel& pan
     outcome_.panel = panel;
     outcome_.playerPoints = panel.handScore;
     outcome_.computerPoints = panel.computerBankChange;
-    outcome_.draws = draws_;
+    outcome_.draws = sightings_.draws();
 }
 
 void GinTable::record(Seat seat, SeatEvent::Kind kind, int card) {
@@ -347,46 +344,37 @@ void GinTable::nextTurn() {
 }
 
 SeatView GinTable::view(Seat seat) const {
-    const int me = seatIndex(seat);
-    const int other = seatIndex(otherSeat(seat));
-    SeatView v;
-    v.seat = seat;
-    v.leader = setup_.leader;
-    v.variant = setup_.variant;
-    v.maxDeadwood = maxDeadwood_;
-    v.decision = toAct_ == seat ? decision_ : Decision::Draw;
-    const bool holding = toAct_ == seat && decision_ == Decision::Turn && !over();
-    for (long i = 0; i <= 10; ++i) {
-        if (i < 10 || holding) {
-            CardSlot& c = v.hand[i];
-            copyCard(c, hands_[static_cast<size_t>(me)][i]);
-            c.keepValue = hands_[static_cast<size_t>(me)][i].keepValue;
-        }
-    }
-    v.reject = reject_;
-    v.stockCount = stockCount_;
-    v.stockLow = seat == Seat::Player ? stockCount_ - 1 <= 2 : stockCount_ - 1 < 2;
-    v.draws = draws_;
-    v.takenCard = holding ? hands_[static_cast<size_t>(me)][10].cardvalue : int16{-1};
-    v.takenFromReject = holding && takenFromReject_;
-    v.opponentHolds = heldFromReject_[static_cast<size_t>(other)];
-    v.opponentThrew = threw_[static_cast<size_t>(other)];
-    v.opponentPassed = passed_[static_cast<size_t>(other)];
-    v.ownThrew = threw_[static_cast<size_t>(me)];
-    v.ownFromReject = heldFromReject_[static_cast<size_t>(me)];
-    v.ownPassed = passed_[static_cast<size_t>(me)];
-    if (holding && seat == Seat::Player) {
+    SeatViewParts parts;
+    parts.seat = seat;
+    parts.leader = setup_.leader;
+    parts.variant = setup_.variant;
+    parts.maxDeadwood = maxDeadwood_;
+    parts.toAct = toAct_ == seat;
+    parts.holding = decision_ == Decision::Turn && !over();
+    parts.takenFromReject = takenFromReject_;
+    parts.hand = &hands_[static_cast<size_t>(seatIndex(seat))];
+    parts.reject = &reject_;
+    parts.stockCount = stockCount_;
+    parts.sightings = &sightings_;
+    if (parts.toAct && parts.holding && seat == Seat::Player) {
         const KnockDecision d =
             decidePlayerKnock(true, realCards(unmatched_[kPlayer]), setup_.variant, maxDeadwood_);
-        v.knockAllowed = d.request == KnockRequest::Accepted && preparedKnock_.shape != 0;
-    } else if (holding) {
+        parts.knockAllowed = d.request == KnockRequest::Accepted && preparedKnock_.shape != 0;
+    } else if (parts.toAct && parts.holding) {
         const ComputerAction action = computerKnockAction(computerDrawAnalysis_, maxDeadwood_);
-        v.knockAllowed = action != ComputerAction::Continue;
-        v.ginAllowed = action == ComputerAction::Gin;
+        parts.knockAllowed = action != ComputerAction::Continue;
+        parts.ginAllowed = action == ComputerAction::Gin;
     }
-    v.ownBank = seat == Seat::Player ? setup_.playerBank : setup_.computerBank;
-    v.opponentBank = seat == Seat::Player ? setup_.computerBank : setup_.playerBank;
-    return v;
+    parts.ownBank = seat == Seat::Player ? setup_.playerBank : setup_.computerBank;
+    parts.opponentBank = seat == Seat::Player ? setup_.computerBank : setup_.playerBank;
+    return buildSeatView(parts);
+}
+
+int GinTable::takeRejectTop() {
+    const size_t top = static_cast<size_t>(--reject_.count);
+    const int card = reject_.cards[top];
+    reject_.cards[top] = 0; // a view shows the pile and nothing beyond it
+    return card;
 }
 
 DeckOrder seededDeck(std::uint64_t seed, std::array<float, 52>* floats) {

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "gin/seat_sightings_rules.h"
 #include "gin/seat_view_rules.h"
 #include "rummy/hand_analysis_rules.h"
 #include "rummy/scoring_rules.h"
@@ -122,6 +123,7 @@ class GinTable {
     void endTie(bool abandoned);
     void finish(HandEndingKind ending, Seat knocker, const ScorePanel& panel);
     void record(Seat seat, SeatEvent::Kind kind, int card);
+    int takeRejectTop();
     void nextTurn();
 
     HandSetup setup_;
@@ -131,7 +133,6 @@ class GinTable {
     int stockCount_ = 0;
     RejectPileView reject_;
     bool stockExhausted_ = false;
-    int draws_ = 0;
 
     Seat toAct_ = Seat::Player;
     Decision decision_ = Decision::Draw;
@@ -143,9 +144,7 @@ class GinTable {
     HandAnalysis preparedKnock_;
     HandAnalysis computerDrawAnalysis_;
 
-    std::array<CardSet, 2> heldFromReject_{};
-    std::array<CardSet, 2> threw_{};
-    std::array<CardSet, 2> passed_{};
+    SeatSightings sightings_;
 
     std::vector<TableEvent> events_;
     HandOutcome outcome_;

@@ -10,6 +10,13 @@ namespace quillan {
 
 class SeatSightings {
   public:
+    SeatSightings() = default;
+    // A record as far as a hand has gone: draws so far, and per seat (by seatIndex) the reject
+    // takes still held, the throws and the passes.
+    SeatSightings(int draws, const std::array<CardSet, 2>& held,
+                  const std::array<CardSet, 2>& threw, const std::array<CardSet, 2>& passed)
+        : draws_(draws), held_(held), threw_(threw), passed_(passed) {}
+
     void reset() { *this = SeatSightings{}; }
 
     // `seat` took `card` from the reject pile.

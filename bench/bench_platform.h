@@ -21,7 +21,9 @@ class BenchPlatform : public Platform {
     }
     QString programFolder() const override { return QCoreApplication::applicationDirPath(); }
     void messageBox(const QString&, const QString&) override {}
-    bool askYesNo(const QString&, const QString&) override { return false; }
+    bool askYesNo(const QString&, const QString&, DefaultAnswer = DefaultAnswer::Yes) override {
+        return false;
+    }
     QString inputBox(const QString&, const QString&, const QString& d) override { return d; }
     std::optional<QColor> chooseColour(const QColor&) override { return {}; }
     void showHelp(const QString&) override {}

@@ -11,6 +11,9 @@
 
 namespace quillan {
 
+// The answer a Yes/No box gives to Enter: its default button.
+enum class DefaultAnswer { Yes, No };
+
 class Platform {
   public:
     virtual ~Platform() = default;
@@ -23,8 +26,9 @@ class Platform {
 
     // Message box with an OK button.
     virtual void messageBox(const QString& text, const QString& title) = 0;
-    // Message box with Yes and No buttons; true for Yes.
-    virtual bool askYesNo(const QString& text, const QString& title) = 0;
+    // Message box with Yes and No buttons; true for Yes. `preferred` is its default button.
+    virtual bool askYesNo(const QString& text, const QString& title,
+                          DefaultAnswer preferred = DefaultAnswer::Yes) = 0;
     // Input box; returns the text typed, or an empty text when the player cancels.
     virtual QString inputBox(const QString& prompt, const QString& title,
                              const QString& defaultText) = 0;

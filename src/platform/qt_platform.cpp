@@ -44,9 +44,11 @@ void QtPlatform::messageBox(const QString& text, const QString& title) {
     QMessageBox::information(QApplication::activeWindow(), title, text, QMessageBox::Ok);
 }
 
-bool QtPlatform::askYesNo(const QString& text, const QString& title) {
+bool QtPlatform::askYesNo(const QString& text, const QString& title, DefaultAnswer preferred) {
+    const QMessageBox::StandardButton byDefault =
+        preferred == DefaultAnswer::No ? QMessageBox::No : QMessageBox::Yes;
     return QMessageBox::question(QApplication::activeWindow(), title, text,
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+                                 QMessageBox::Yes | QMessageBox::No, byDefault) == QMessageBox::Yes;
 }
 
 QString QtPlatform::inputBox(const QString& prompt, const QString& title,

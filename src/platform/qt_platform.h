@@ -22,7 +22,8 @@ class QtPlatform : public Platform {
     QString programFolder() const override { return folder_; }
     QString writableFolder() const override { return writableFolder_; }
     void messageBox(const QString& text, const QString& title) override;
-    bool askYesNo(const QString& text, const QString& title) override;
+    bool askYesNo(const QString& text, const QString& title,
+                  DefaultAnswer preferred = DefaultAnswer::Yes) override;
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override;
     std::optional<QColor> chooseColour(const QColor& initial) override;

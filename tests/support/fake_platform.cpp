@@ -12,8 +12,9 @@ void FakePlatform::messageBox(const QString& text, const QString& title) {
     messageTitles << title;
 }
 
-bool FakePlatform::askYesNo(const QString& text, const QString&) {
+bool FakePlatform::askYesNo(const QString& text, const QString&, DefaultAnswer preferred) {
     questions << text;
+    questionDefaults.push_back(preferred);
     if (yesNoAnswers.empty()) {
         return false;
     }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <random>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -21,7 +22,8 @@ class FakePlatform : public Platform {
     QString programFolder() const override { return folder_; }
     QString writableFolder() const override { return writable.isEmpty() ? folder_ : writable; }
     void messageBox(const QString& text, const QString& title) override;
-    bool askYesNo(const QString& text, const QString& title) override;
+    bool askYesNo(const QString& text, const QString& title,
+                  DefaultAnswer preferred = DefaultAnswer::Yes) override;
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override;
     std::optional<QColor> chooseColour(const QColor& initial) override;
@@ -40,11 +42,12 @@ class FakePlatform : public Platform {
     void randomize() override { ++reseeds; }
 
     // What the code under test showed and played.
-    QStringList messages;      // text of every OK box, in order
-    QStringList messageTitles; // their titles
-    QStringList questions;     // text of every Yes/No box
-    QStringList prompts;       // prompt of every input box
-    QStringList sounds;        // every sound path played
+    QStringList messages;                        // text of every OK box, in order
+    QStringList messageTitles;                   // their titles
+    QStringList questions;                       // text of every Yes/No box
+    std::vector<DefaultAnswer> questionDefaults; // and its default button
+    QStringList prompts;                         // prompt of every input box
+    QStringList sounds;                          // every sound path played
     QStringList helpShown;
     QStringList settingsWriteOrder; // keys in the order they were written
 

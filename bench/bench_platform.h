@@ -41,7 +41,11 @@ class BenchPlatform : public Platform {
     double timeOfDay() const override { return static_cast<double>(clock_.elapsed()) / 1000.0; }
     void shortDelay(int) override {}
     void doEvents() override {}
-    void sleepMs(int ms) override { QThread::msleep(static_cast<unsigned long>(ms)); }
+    void frameWait(int ms) override {
+        if (ms > 0) {
+            QThread::msleep(static_cast<unsigned long>(ms));
+        }
+    }
     float rnd() override { return 0.37f; }
     void randomize() override {}
 

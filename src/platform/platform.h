@@ -57,8 +57,11 @@ class Platform {
     virtual void shortDelay(int ms) = 0;
     // Lets pending window events run once.
     virtual void doEvents() = 0;
-    // Sleeps without running events (frame pacing of card animation).
-    virtual void sleepMs(int ms) = 0;
+    // Waits `ms` milliseconds between the frames of a card in flight, letting queued window
+    // events other than input run (repaints, timers, the window manager's messages); input,
+    // a close request among it, stays queued until events are next let run in full. With
+    // ms <= 0 the pending ones run once.
+    virtual void frameWait(int ms) = 0;
 
     // Uniform random number in [0, 1).
     virtual float rnd() = 0;

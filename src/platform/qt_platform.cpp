@@ -7,7 +7,6 @@
 #include <QEventLoop>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QThread>
 #include <QTime>
 #include <QTimer>
 #include <QUrl>
@@ -122,9 +121,17 @@ void QtPlatform::doEvents() {
     QCoreApplication::processEvents();
 }
 
-void QtPlatform::sleepMs(int ms) {
-    if (ms > 0) {
-        QThread::msleep(static_cast<unsigned long>(ms));
+void QtPlatform::frameWait(int ms) {
+    constexpr QEventLoop::ProcessEventsFlags kNoInput = QEventLoop::ExcludeUserInputEvents;
+    if (ms <= 0) {
+        QCoreApplication::processEvents(kNoInput);
+        return;
+    }
+    const qint64 due = tickCount() + ms;
+    for (qint64 left = ms; left > 0; left = due - tickCount()) {
+        QEventLoop loop;
+        QTimer::singleShot(static_cast<int>(left), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        loop.exec(kNoInput);
     }
 }
 

@@ -37,7 +37,7 @@ class QtPlatform : public Platform {
     double timeOfDay() const override;
     void shortDelay(int ms) override;
     void doEvents() override;
-    void sleepMs(int ms) override;
+    void frameWait(int ms) override;
     float rnd() override { return random_.next(); }
     void randomize() override;
 

@@ -66,7 +66,7 @@ TEST(FrameWaits, TimersRunBetweenFramesAndTheFlightKeepsItsTime) {
 
     const TickCounter quick;
     const qint64 took = flyFrames(platform, 200, 150, 0); // 2 ms a frame: 300 ms
-    EXPECT_GE(took, 300);
+    EXPECT_GE(took, 290);                                 // the clock counts whole milliseconds
     EXPECT_GE(quick.ticks(), 10) << "longest gap " << quick.longestGapMs() << " ms";
 
     // Frames that take longer to draw than their time leave nothing to wait; the events

@@ -13,12 +13,9 @@ FramePacer::FramePacer(Platform& platform, int32 animationDelay, long frames)
 
 void FramePacer::frameDone() {
     ++frames_;
-    if (frameMs_ <= 0) {
-        return;
-    }
     const qint64 now = platform_->tickCount();
     const double due = static_cast<double>(startMs_) + static_cast<double>(frames_) * frameMs_;
-    const double remaining = due - static_cast<double>(now);
+    const double remaining = frameMs_ > 0 ? due - static_cast<double>(now) : 0.0;
     if (remaining > 0) {
         platform_->frameWait(static_cast<int>(std::ceil(remaining)));
     } else if (now - eventsMs_ >= kLongestEventGapMs) {

@@ -3,8 +3,9 @@
 // flightFrameMicros(d, frames); after drawing a frame the pacer waits (Platform::frameWait:
 // window events other than input run meanwhile, no spinning) until that frame's time is up,
 // counted from the first frame, so a move takes the same time on fast and slow machines.
-// Delay 0 never waits. Where the drawing leaves no time to wait, the window's events are
-// still let run every kLongestEventGapMs, so a long flight never stops the window answering.
+// Delay 0 never waits. Where there is no time to wait (delay 0, or drawing slower than the
+// frames), the window's events are still let run every kLongestEventGapMs, so a long flight
+// or a whole deal never stops the window answering.
 
 #include <QtGlobal>
 #include <functional>

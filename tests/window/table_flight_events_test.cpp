@@ -74,6 +74,11 @@ TEST(FrameWaits, TimersRunBetweenFramesAndTheFlightKeepsItsTime) {
     const TickCounter slow;
     flyFrames(platform, 200, 100, 3);
     EXPECT_GE(slow.ticks(), 5) << "longest gap " << slow.longestGapMs() << " ms";
+
+    // Delay 0 never waits, yet lets the events run as often.
+    const TickCounter unpaced;
+    EXPECT_LT(flyFrames(platform, 0, 100, 3), 1000); // 300 ms of drawing, no waits
+    EXPECT_GE(unpaced.ticks(), 5) << "longest gap " << unpaced.longestGapMs() << " ms";
 }
 
 TEST_F(FlightEvents, TheDealLetsWindowEventsRunButNoClickReachesTheTableMidFlight) {

@@ -21,7 +21,9 @@ class BenchPlatform : public Platform {
     }
     QString programFolder() const override { return QCoreApplication::applicationDirPath(); }
     void messageBox(const QString&, const QString&) override {}
-    bool askYesNo(const QString&, const QString&) override { return false; }
+    bool askYesNo(const QString&, const QString&, DefaultAnswer = DefaultAnswer::Yes) override {
+        return false;
+    }
     QString inputBox(const QString&, const QString&, const QString& d) override { return d; }
     std::optional<QColor> chooseColour(const QColor&) override { return {}; }
     void showHelp(const QString&) override {}
@@ -39,7 +41,11 @@ class BenchPlatform : public Platform {
     double timeOfDay() const override { return static_cast<double>(clock_.elapsed()) / 1000.0; }
     void shortDelay(int) override {}
     void doEvents() override {}
-    void sleepMs(int ms) override { QThread::msleep(static_cast<unsigned long>(ms)); }
+    void frameWait(int ms) override {
+        if (ms > 0) {
+            QThread::msleep(static_cast<unsigned long>(ms));
+        }
+    }
     float rnd() override { return 0.37f; }
     void randomize() override {}
 

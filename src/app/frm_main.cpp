@@ -53,6 +53,7 @@ void FrmMain::buildControls() {
 
     ui.Frame1 = new QWidget(ui.table);
     ui.cmdPlayAgain = new QPushButton(QStringLiteral("Play Again"), ui.Frame1);
+    ui.cmdPlayAgain->setDefault(true); // Enter and Space press it (table/keyboard_play.h)
     connect(ui.cmdPlayAgain, &QPushButton::clicked, this, [this] { cmdPlayAgain_Click(); });
     buildScorePanel();
     ui.Frame1->hide();

@@ -11,6 +11,9 @@
 
 namespace quillan {
 
+// The answer a Yes/No box gives to Enter: its default button.
+enum class DefaultAnswer { Yes, No };
+
 class Platform {
   public:
     virtual ~Platform() = default;
@@ -23,8 +26,9 @@ class Platform {
 
     // Message box with an OK button.
     virtual void messageBox(const QString& text, const QString& title) = 0;
-    // Message box with Yes and No buttons; true for Yes.
-    virtual bool askYesNo(const QString& text, const QString& title) = 0;
+    // Message box with Yes and No buttons; true for Yes. `preferred` is its default button.
+    virtual bool askYesNo(const QString& text, const QString& title,
+                          DefaultAnswer preferred = DefaultAnswer::Yes) = 0;
     // Input box; returns the text typed, or an empty text when the player cancels.
     virtual QString inputBox(const QString& prompt, const QString& title,
                              const QString& defaultText) = 0;
@@ -53,8 +57,11 @@ class Platform {
     virtual void shortDelay(int ms) = 0;
     // Lets pending window events run once.
     virtual void doEvents() = 0;
-    // Sleeps without running events (frame pacing of card animation).
-    virtual void sleepMs(int ms) = 0;
+    // Waits `ms` milliseconds between the frames of a card in flight, letting queued window
+    // events other than input run (repaints, timers, the window manager's messages); input,
+    // a close request among it, stays queued until events are next let run in full. With
+    // ms <= 0 the pending ones run once.
+    virtual void frameWait(int ms) = 0;
 
     // Uniform random number in [0, 1).
     virtual float rnd() = 0;

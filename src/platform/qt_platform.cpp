@@ -7,7 +7,6 @@
 #include <QEventLoop>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QThread>
 #include <QTime>
 #include <QTimer>
 #include <QUrl>
@@ -50,9 +49,11 @@ void QtPlatform::messageBox(const QString& text, const QString& title) {
     QMessageBox::information(dialogParent(), title, text, QMessageBox::Ok);
 }
 
-bool QtPlatform::askYesNo(const QString& text, const QString& title) {
-    return QMessageBox::question(dialogParent(), title, text, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+bool QtPlatform::askYesNo(const QString& text, const QString& title, DefaultAnswer preferred) {
+    const QMessageBox::StandardButton byDefault =
+        preferred == DefaultAnswer::No ? QMessageBox::No : QMessageBox::Yes;
+    return QMessageBox::question(dialogParent(), title, text, QMessageBox::Yes | QMessageBox::No,
+                                 byDefault) == QMessageBox::Yes;
 }
 
 QString QtPlatform::inputBox(const QString& prompt, const QString& title,
@@ -126,9 +127,17 @@ void QtPlatform::doEvents() {
     QCoreApplication::processEvents();
 }
 
-void QtPlatform::sleepMs(int ms) {
-    if (ms > 0) {
-        QThread::msleep(static_cast<unsigned long>(ms));
+void QtPlatform::frameWait(int ms) {
+    constexpr QEventLoop::ProcessEventsFlags kNoInput = QEventLoop::ExcludeUserInputEvents;
+    if (ms <= 0) {
+        QCoreApplication::processEvents(kNoInput);
+        return;
+    }
+    const qint64 due = tickCount() + ms;
+    for (qint64 left = ms; left > 0; left = due - tickCount()) {
+        QEventLoop loop;
+        QTimer::singleShot(static_cast<int>(left), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        loop.exec(kNoInput);
     }
 }
 

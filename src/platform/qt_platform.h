@@ -24,7 +24,8 @@ class QtPlatform : public Platform {
     QString programFolder() const override { return folder_; }
     QString writableFolder() const override { return writableFolder_; }
     void messageBox(const QString& text, const QString& title) override;
-    bool askYesNo(const QString& text, const QString& title) override;
+    bool askYesNo(const QString& text, const QString& title,
+                  DefaultAnswer preferred = DefaultAnswer::Yes) override;
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override;
     std::optional<QColor> chooseColour(const QColor& initial) override;
@@ -38,7 +39,7 @@ class QtPlatform : public Platform {
     double timeOfDay() const override;
     void shortDelay(int ms) override;
     void doEvents() override;
-    void sleepMs(int ms) override;
+    void frameWait(int ms) override;
     float rnd() override { return random_.next(); }
     void randomize() override;
 

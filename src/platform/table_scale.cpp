@@ -2,9 +2,12 @@
 
 #include <QByteArray>
 #include <chrono>
+#include <cstdio>
+#include <string>
 #include <thread>
 
 #include "platform/table_size_store.h"
+#include "table/scale_factor_rules.h"
 #include "table/table_size_rules.h"
 
 #include "platform/x_display.h"
@@ -75,10 +78,9 @@ std::optional<std::pair<int, int>> freeScreenArea() {
 #endif
 }
 
-int applyTableSize() {
-    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
-        return 0;
-    }
+namespace {
+
+int applyTableSizeChoice() {
     const TableSize choice = readTableSize();
     // Per-screen factors set in the environment leave no known screen to fit the table to.
     const bool screenKnown = qEnvironmentVariableIsEmpty("QT_SCREEN_SCALE_FACTORS");
@@ -87,6 +89,25 @@ int applyTableSize() {
     if (percent != 100) {
         qputenv("QT_SCALE_FACTOR", QByteArray::number(percent / 100.0));
     }
+    return percent;
+}
+
+} // namespace
+
+// A value of the player's that cannot draw the window is taken out of the environment before
+// Qt reads it, and said once.
+int applyTableSize() {
+    if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        return applyTableSizeChoice();
+    }
+    const std::string value = qgetenv("QT_SCALE_FACTOR").toStdString();
+    const std::string problem = scaleFactorProblem(value, freeScreenArea());
+    if (problem.empty()) {
+        return 0;
+    }
+    qunsetenv("QT_SCALE_FACTOR");
+    const int percent = applyTableSizeChoice();
+    std::fprintf(stderr, "%s\n", ignoredScaleFactorLine(value, problem, percent).c_str());
     return percent;
 }
 

@@ -15,7 +15,9 @@ std::optional<std::pair<int, int>> freeScreenArea();
 
 // Call before the application exists. Sets the scale for the stored table size and returns
 // its percentage (100 when nothing is scaled). A scale the player set in the environment
-// (QT_SCALE_FACTOR) is left alone, and 0 is returned: the table size does not apply.
+// (QT_SCALE_FACTOR) that can draw the window is left alone, and 0 is returned: the table
+// size does not apply. One that cannot (scale_factor_rules.h) is removed, with one line on
+// standard error, and the table size applies.
 int applyTableSize();
 
 } // namespace quillan

@@ -7,6 +7,7 @@
 
 #include "common/program_error.h"
 #include "platform/program_paths.h"
+#include "platform/save_file_temporaries.h"
 #include "scores/score_file_rules.h"
 
 namespace quillan {
@@ -50,21 +51,6 @@ bool copyTail(const QString& path, QSaveFile& file) {
     return true;
 }
 
-// QSaveFile's temporaries: the file name, a dot and six letters or digits.
-bool isStatsTemporary(const QString& name) {
-    const QString prefix = QString::fromLatin1(kStatsFileName) + QLatin1Char('.');
-    if (name.size() != prefix.size() + 6 || !name.startsWith(prefix)) {
-        return false;
-    }
-    for (const QChar c : name.mid(prefix.size())) {
-        if (!(c.isDigit() || (c.toLatin1() >= 'a' && c.toLatin1() <= 'z') ||
-              (c.toLatin1() >= 'A' && c.toLatin1() <= 'Z'))) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 void writeStatsFile(const QString& programFolder, const ScoreTable& table) {
@@ -90,14 +76,7 @@ void writeStatsFile(const QString& programFolder, const ScoreTable& table) {
 }
 
 void removeStaleStatsTemporaries(const QString& programFolder) {
-    QDir folder(programFolder);
-    const QStringList names = folder.entryList(
-        {QString::fromLatin1(kStatsFileName) + QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
-    for (const QString& name : names) {
-        if (isStatsTemporary(name)) {
-            folder.remove(name);
-        }
-    }
+    removeStaleSaveTemporaries(programFolder, QString::fromLatin1(kStatsFileName));
 }
 
 void loadScoreTable(const QString& programFolder) {

@@ -47,6 +47,9 @@ FrmStatistics::FrmStatistics(StatisticsRecorder& recorder, QWidget* parent)
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* reset = buttons->addButton(QStringLiteral("&Reset"), QDialogButtonBox::ResetRole);
     reset->setObjectName(QStringLiteral("cmdReset"));
+    // Enter closes the window, wherever the focus is; Reset takes a click, Alt+R or Space.
+    reset->setAutoDefault(false);
+    buttons->button(QDialogButtonBox::Close)->setDefault(true);
     connect(reset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     auto* layout = new QVBoxLayout(this);

@@ -1,6 +1,7 @@
 #pragma once
 // The Statistics window (Preferences menu): a page per game and a Reset button that asks
-// first. It stays open beside the table and follows every hand as it is recorded.
+// first. It stays open beside the table and follows every hand as it is recorded. Close is
+// its default button; Reset never is.
 
 #include <QDialog>
 

@@ -114,13 +114,24 @@ void StatisticsRecorder::pokerRunReached(int run) {
     }
 }
 
+// No is the default answer: Enter alone never erases the record.
 bool StatisticsRecorder::askReset() {
-    if (!platform_.askYesNo(QStringLiteral("Reset the statistics of both games?\nThe record "
-                                           "kept so far will be lost."),
-                            title_)) {
+    if (!platform_.askYesNo(
+            QStringLiteral("Reset the statistics of both games?\nThe record kept so far is "
+                           "first copied beside the file, as statistics.txt.before-reset- "
+                           "followed by the date and time."),
+            title_, DefaultAnswer::No)) {
         return false;
     }
     load();
+    if (writable_ && !store_.keepBeforeReset()) {
+        platform_.messageBox(QStringLiteral("The statistics were not reset: no copy of the "
+                                            "record could be made in ") +
+                                 QDir::toNativeSeparators(QFileInfo(store_.path()).path()) +
+                                 QStringLiteral(".\nThe record is kept as it was."),
+                             title_);
+        return false;
+    }
     record_ = StatisticsRecord{};
     history_ = RunHistory{};
     changed();

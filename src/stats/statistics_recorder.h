@@ -48,7 +48,8 @@ class StatisticsRecorder {
     void pokerDrawnOtherwise(int rung);
     void pokerRunReached(int run);
 
-    // Asks first; on Yes the record and this run's charts start afresh.
+    // Asks first (No by default); on Yes the file is copied beside itself, then the record
+    // and this run's charts start afresh. Without a copy nothing is reset.
     bool askReset();
 
     const StatisticsRecord& record();

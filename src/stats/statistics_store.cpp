@@ -1,6 +1,7 @@
 #include "stats/statistics_store.h"
 
 #include "platform/program_paths.h"
+#include "platform/save_file_temporaries.h"
 #include "stats/statistics_file_rules.h"
 #include <QDateTime>
 #include <QDir>
@@ -22,6 +23,7 @@ QString StatisticsStore::path() const {
 }
 
 StatisticsLoad StatisticsStore::load() const {
+    removeStaleSaveTemporaries(folder_, QString::fromUtf8(kStatisticsFileName));
     StatisticsLoad result;
     const QFileInfo info(path());
     if (!info.exists() && !info.isSymLink()) {
@@ -45,18 +47,31 @@ StatisticsLoad StatisticsStore::load() const {
     return result;
 }
 
-// Renames the file to "statistics.txt.corrupt-<date>-<time>", numbered when that is taken.
-QString StatisticsStore::setAside() const {
+QString StatisticsStore::unusedName(const QString& kind) const {
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    const QString base = path() + QStringLiteral(".corrupt-") + stamp;
+    const QString base = path() + QLatin1Char('.') + kind + QLatin1Char('-') + stamp;
     for (int n = 0; n < 100; ++n) {
         const QString name = n == 0 ? base : base + QLatin1Char('-') + QString::number(n);
-        if (QFileInfo::exists(name)) {
-            continue;
+        if (!QFileInfo::exists(name) && !QFileInfo(name).isSymLink()) {
+            return name;
         }
-        return QDir().rename(path(), name) ? name : QString();
     }
     return {};
+}
+
+// Renames the file to "statistics.txt.corrupt-<date>-<time>".
+QString StatisticsStore::setAside() const {
+    const QString name = unusedName(QStringLiteral("corrupt"));
+    return !name.isEmpty() && QDir().rename(path(), name) ? name : QString();
+}
+
+bool StatisticsStore::keepBeforeReset() const {
+    const QFileInfo info(path());
+    if (!info.exists() && !info.isSymLink()) {
+        return true;
+    }
+    const QString name = unusedName(QStringLiteral("before-reset"));
+    return !name.isEmpty() && QFile::copy(path(), name);
 }
 
 bool StatisticsStore::save(const StatisticsRecord& record) const {

@@ -1,7 +1,8 @@
 #pragma once
 // The statistics file on disk: "statistics.txt" in the user's data folder. It is written
 // whole or not at all (a failed write leaves the previous file as it was); a file that cannot
-// be read as a record is renamed aside, never overwritten, and a fresh record starts.
+// be read as a record is renamed aside, never overwritten, and a fresh record starts. Before a
+// reset the record is copied beside it, so a reset can be undone by hand.
 
 #include <QString>
 
@@ -25,13 +26,20 @@ class StatisticsStore {
     explicit StatisticsStore(QString folder);
 
     QString path() const;
-    // A missing file is a fresh record and no problem.
+    // A missing file is a fresh record and no problem. The temporaries a write killed
+    // before its rename left behind ("statistics.txt.XXXXXX") are removed first.
     StatisticsLoad load() const;
     // False when the file could not be written; the previous one is then unchanged.
     bool save(const StatisticsRecord& record) const;
+    // Copies the file to "statistics.txt.before-reset-<date>-<time>" (numbered when that is
+    // taken). True when the copy was made or there is no file to keep.
+    bool keepBeforeReset() const;
 
   private:
     QString setAside() const;
+    // The file's name with `kind` and the time added, numbered when taken; empty when the
+    // numbers run out.
+    QString unusedName(const QString& kind) const;
 
     QString folder_;
 };

@@ -9,18 +9,21 @@ namespace quillan {
 
 FramePacer::FramePacer(Platform& platform, int32 animationDelay, long frames)
     : platform_(&platform), frameMs_(flightFrameMicros(animationDelay, frames) / 1000.0),
-      startMs_(platform.tickCount()) {}
+      startMs_(platform.tickCount()), eventsMs_(startMs_) {}
 
 void FramePacer::frameDone() {
     ++frames_;
-    if (frameMs_ <= 0) {
+    const qint64 now = platform_->tickCount();
+    const double due = static_cast<double>(startMs_) + static_cast<double>(frames_) * frameMs_;
+    const double remaining = frameMs_ > 0 ? due - static_cast<double>(now) : 0.0;
+    if (remaining > 0) {
+        platform_->frameWait(static_cast<int>(std::ceil(remaining)));
+    } else if (now - eventsMs_ >= kLongestEventGapMs) {
+        platform_->frameWait(0);
+    } else {
         return;
     }
-    const double due = static_cast<double>(startMs_) + static_cast<double>(frames_) * frameMs_;
-    const double remaining = due - static_cast<double>(platform_->tickCount());
-    if (remaining > 0) {
-        platform_->sleepMs(static_cast<int>(std::ceil(remaining)));
-    }
+    eventsMs_ = platform_->tickCount();
 }
 
 namespace {

@@ -1,8 +1,11 @@
 #pragma once
 // Pacing of card animation frames. Each frame of a stored delay d lasts
-// flightFrameMicros(d, frames); after drawing a frame the pacer sleeps (Platform::sleepMs, no
-// events, no spinning) until that frame's time is up, counted from the first frame, so a
-// move takes the same time on fast and slow machines. Delay 0 never sleeps.
+// flightFrameMicros(d, frames); after drawing a frame the pacer waits (Platform::frameWait:
+// window events other than input run meanwhile, no spinning) until that frame's time is up,
+// counted from the first frame, so a move takes the same time on fast and slow machines.
+// Delay 0 never waits. Where there is no time to wait (delay 0, or drawing slower than the
+// frames), the window's events are still let run every kLongestEventGapMs, so a long flight
+// or a whole deal never stops the window answering.
 
 #include <QtGlobal>
 #include <functional>
@@ -22,10 +25,13 @@ class FramePacer {
     // Call after each frame has been shown.
     void frameDone();
 
+    static constexpr qint64 kLongestEventGapMs = 20;
+
   private:
     Platform* platform_;
     double frameMs_;
     qint64 startMs_;
+    qint64 eventsMs_; // when window events were last let run
     long frames_ = 0;
 };
 

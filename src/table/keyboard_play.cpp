@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPushButton>
 #include <algorithm>
 
 #include "app/frm_main.h"
@@ -152,6 +153,11 @@ void KeyboardPlay::pokerKey(int key) {
 }
 
 void KeyboardPlay::rummyKey(int key) {
+    if (isEnterKey(key) && w_.ui.Frame1->isVisible()) {
+        hand_.forget();
+        w_.ui.cmdPlayAgain->click(); // the score panel's default button
+        return;
+    }
     switch (key) {
     case Qt::Key_D:
         if (deckShown(w_)) {

@@ -3,7 +3,8 @@
 // hand waits for its draw; Enter or Space deals or draws. Gin Rummy: D takes from the Deck,
 // R from the Reject stack, K knocks; Left and Right choose a card of the hand (and the drawn
 // card while a discard is due), Home and End send it to an end before taking, Enter or Space
-// discards it. Each key makes the calls the matching mouse click or menu command makes.
+// discards it; once a hand has ended, Enter or Space presses the score panel's "Play Again".
+// Each key makes the calls the matching mouse click or menu command makes.
 //
 // While a deal, a draw, a card move or the computer's turn is being played out, the keys do
 // nothing. The table reads no input while it moves a card, so keys pressed then arrive only

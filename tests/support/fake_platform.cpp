@@ -1,19 +1,59 @@
 #include "support/fake_platform.h"
 
 #include <QCoreApplication>
+#include <QEvent>
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
 
 namespace quillan::test {
 
+// Input events posted by a test reach their widgets even while user input is excluded; during
+// a frame wait they are taken back and kept, and posted again when events are next let run in
+// full, so they wait as input from the window system does.
+class HeldInput : public QObject {
+  public:
+    void holdWhile(const std::function<void()>& run) {
+        QCoreApplication::instance()->installEventFilter(this);
+        run();
+        QCoreApplication::instance()->removeEventFilter(this);
+    }
+    void release() {
+        for (auto& [receiver, event] : std::exchange(held_, {})) {
+            if (receiver) {
+                QCoreApplication::postEvent(receiver, event.release());
+            }
+        }
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!event->isInputEvent()) {
+            return false;
+        }
+        held_.emplace_back(QPointer<QObject>(watched), std::unique_ptr<QEvent>(event->clone()));
+        return true;
+    }
+
+  private:
+    std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> held_;
+};
+
 FakePlatform::FakePlatform(QString folder, unsigned seed)
-    : folder_(std::move(folder)), generator_(seed) {}
+    : folder_(std::move(folder)), generator_(seed), held_(std::make_unique<HeldInput>()) {}
+
+FakePlatform::~FakePlatform() = default;
 
 void FakePlatform::messageBox(const QString& text, const QString& title) {
     messages << text;
     messageTitles << title;
 }
 
-bool FakePlatform::askYesNo(const QString& text, const QString&) {
+bool FakePlatform::askYesNo(const QString& text, const QString&, DefaultAnswer preferred) {
     questions << text;
+    questionDefaults.push_back(preferred);
     if (onQuestion) {
         onQuestion(text);
     }
@@ -72,16 +112,18 @@ void FakePlatform::doEvents() {
     if (onEvents) {
         onEvents();
     }
+    held_->release();
     QCoreApplication::processEvents();
 }
 
-void FakePlatform::sleepMs(int ms) {
+void FakePlatform::frameWait(int ms) {
     if (onSleep) {
         onSleep(ms);
     }
     if (ms > 0) {
         clockMs += ms;
     }
+    held_->holdWhile([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
 }
 
 float FakePlatform::rnd() {

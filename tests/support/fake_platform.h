@@ -1,27 +1,36 @@
 #pragma once
 // A Platform for tests: message and input boxes are answered from scripted queues and
 // recorded, sounds and help calls are recorded, the settings store is a map, waits are
-// instant (they advance a fake clock and still let queued events run), and the random
-// generator is a seeded std::mt19937.
+// instant (they advance a fake clock and still let queued events run; a frame wait keeps
+// input back, as the window system does, until events are next let run in full), and the
+// random generator is a seeded std::mt19937.
 
 #include <QStringList>
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <random>
+#include <vector>
 
 #include "platform/platform.h"
 
 namespace quillan::test {
 
+class HeldInput;
+
 class FakePlatform : public Platform {
   public:
     explicit FakePlatform(QString folder = {}, unsigned seed = 12345);
+    ~FakePlatform() override;
+    FakePlatform(const FakePlatform&) = delete;
+    FakePlatform& operator=(const FakePlatform&) = delete;
 
     QString programFolder() const override { return folder_; }
     QString writableFolder() const override { return writable.isEmpty() ? folder_ : writable; }
     void messageBox(const QString& text, const QString& title) override;
-    bool askYesNo(const QString& text, const QString& title) override;
+    bool askYesNo(const QString& text, const QString& title,
+                  DefaultAnswer preferred = DefaultAnswer::Yes) override;
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override;
     std::optional<QColor> chooseColour(const QColor& initial) override;
@@ -35,16 +44,17 @@ class FakePlatform : public Platform {
     double timeOfDay() const override { return static_cast<double>(clockMs) / 1000.0; }
     void shortDelay(int ms) override;
     void doEvents() override;
-    void sleepMs(int ms) override;
+    void frameWait(int ms) override;
     float rnd() override;
     void randomize() override { ++reseeds; }
 
     // What the code under test showed and played.
-    QStringList messages;      // text of every OK box, in order
-    QStringList messageTitles; // their titles
-    QStringList questions;     // text of every Yes/No box
-    QStringList prompts;       // prompt of every input box
-    QStringList sounds;        // every sound path played
+    QStringList messages;                        // text of every OK box, in order
+    QStringList messageTitles;                   // their titles
+    QStringList questions;                       // text of every Yes/No box
+    std::vector<DefaultAnswer> questionDefaults; // and its default button
+    QStringList prompts;                         // prompt of every input box
+    QStringList sounds;                          // every sound path played
     QStringList helpShown;
     QStringList settingsWriteOrder; // keys in the order they were written
 
@@ -61,7 +71,7 @@ class FakePlatform : public Platform {
     int reseeds = 0;
     int delayCalls = 0;
     std::function<void(int)> onDelay;               // called with the length of every shortDelay
-    std::function<void(int)> onSleep;               // called with the length of every sleepMs
+    std::function<void(int)> onSleep;               // called with the length of every frameWait
     std::function<void(const QString&)> onInput;    // called with every input box's prompt
     std::function<void()> onEvents;                 // called each time events are let run
     std::function<void(const QString&)> onQuestion; // called with every Yes/No box's text
@@ -69,6 +79,7 @@ class FakePlatform : public Platform {
   private:
     QString folder_;
     std::mt19937 generator_;
+    std::unique_ptr<HeldInput> held_; // input posted during frame waits, until doEvents
 };
 
 } // namespace quillan::test

@@ -1,7 +1,8 @@
 // Gin Rummy from the keyboard: D and R take as clicks on the piles do, Left and Right raise
 // the cards in turn (the drawn card too), Enter and Space discard the raised card, Home and
 // End send the chosen card to an end before taking, K knocks as the menu does; and no key
-// does anything while the computer plays or a hand is dealt.
+// does anything while the computer plays or a hand is dealt. Once a hand has ended, Enter or
+// Space plays again.
 #include <QAction>
 
 #include "support/key_typing.h"
@@ -145,9 +146,30 @@ TEST_F(RummyKeys, KKnocksAsTheMenuDoesAndTheMenuShowsTheKey) {
     EXPECT_TRUE(w.ui.Frame1->isVisible());
     EXPECT_EQ(w.cards.rejectPile[w.cards.rejectPile.upperBound()].cardvalue, card("3D").cardvalue);
     const long pile = w.cards.rejectPile.upperBound();
-    typeKeys(w, {Qt::Key_D, Qt::Key_R, Qt::Key_Right, Qt::Key_Return}); // the hand is over
+    typeKeys(w, {Qt::Key_D, Qt::Key_R, Qt::Key_Right}); // the hand is over
     EXPECT_EQ(w.cards.rejectPile.upperBound(), pile);
     EXPECT_EQ(chosen(w), -1);
+}
+
+TEST_F(RummyKeys, EnterOrSpaceOnTheScorePanelPlaysAgain) {
+    FrmMain& w = game();
+    for (const int key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Enter}) {
+        w.turn.computerTurn = kFalse;
+        w.turn.playerHoldsDraw = kFalse;
+        setCards(w.cards.handplayer, "AC 2C 3C 4H 5H 6H 9S 9D 9H 3D");
+        setRejectTop(w, "2D");
+        analyseBoth(w);
+        typeKeys(w, {Qt::Key_R, Qt::Key_K});
+        ASSERT_EQ(w.turn.handOver, kTrue);
+        ASSERT_TRUE(w.ui.Frame1->isVisible());
+        EXPECT_TRUE(typeKey(w, key).overrideTaken);
+        EXPECT_FALSE(w.ui.Frame1->isVisible()) << key;
+        EXPECT_EQ(w.turn.handOver, kFalse) << key;
+        EXPECT_EQ(w.cards.stock.upperBound() + w.cards.rejectPile.upperBound(), 31) << key;
+        const Hand dealt = w.cards.handplayer;
+        typeKey(w, key); // the next hand is under way: the key deals nothing more
+        EXPECT_EQ(w.cards.handplayer, dealt) << key;
+    }
 }
 
 TEST_F(RummyKeys, NoKeyActsWhileTheComputerPlaysOrAHandIsDealt) {

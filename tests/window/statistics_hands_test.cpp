@@ -1,9 +1,13 @@
 // The record of play kept by the real window: scripted Gin Rummy hands (a knock, a gin, an
 // undercut, a tie) and Video Poker hands (a refused hold, a paid hand, a hand that pays
 // nothing) each counted once, written to the statistics file, and shown in the Statistics
-// window opened from the Preferences menu; Reset asks first.
+// window opened from the Preferences menu; Reset asks first and keeps a copy.
 #include <QAction>
+#include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
@@ -175,6 +179,45 @@ TEST_F(RummyStatistics, TheWindowShowsTheFiguresAndResetAsksFirst) {
     EXPECT_TRUE(w.statistics->history().rummyBanks.empty());
     EXPECT_EQ(cell(s, "rummyFigures", 0, 2), "0");
     EXPECT_EQ(openStatistics(w), s); // one window, brought back
+}
+
+// Enter on the window closes it, even with the focus on Reset; the question Reset asks
+// answers No to Enter, and a reset keeps the record it replaces beside the file.
+TEST_F(RummyStatistics, EnterNeverResetsAndAResetKeepsTheOldRecord) {
+    FrmMain& w = game();
+    knockable(w);
+    setComputerUnmatched(w, "7H 8H 5S KS");
+    w.menus.mnuKnock->trigger();
+    FrmStatistics* s = openStatistics(w);
+    ASSERT_NE(s, nullptr);
+    auto* reset = s->findChild<QPushButton*>("cmdReset");
+    ASSERT_NE(reset, nullptr);
+    reset->setFocus();
+    for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(reset, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+        QApplication::sendEvent(reset, &release);
+    }
+    EXPECT_TRUE(platform.questions.isEmpty());
+    EXPECT_FALSE(s->isVisible()); // Enter pressed Close
+    EXPECT_EQ(onDisk().of(RummyVariant::Standard).played(), 1);
+
+    QFile file(DataHome::statisticsFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    EXPECT_EQ(openStatistics(w), s);
+    platform.yesNoAnswers = {true};
+    reset->click();
+    EXPECT_EQ(platform.questionDefaults, std::vector<DefaultAnswer>{DefaultAnswer::No});
+    EXPECT_EQ(onDisk(), StatisticsRecord{});
+    const QDir folder = QFileInfo(file).dir();
+    const QStringList kept = folder.entryList({"statistics.txt.before-reset-*"}, QDir::Files);
+    ASSERT_EQ(kept.size(), 1);
+    QFile copy(folder.filePath(kept[0]));
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), before);
 }
 
 TEST_F(PokerStatistics, DrawnHandsRefusedHoldsAndTheRunAreCounted) {

@@ -1,8 +1,9 @@
 // The statistics file on disk through the recorder: a round trip, a write that fails
-// leaving the old file whole, an unreadable file set aside with one message, and a data
-// folder that cannot be made.
+// leaving the old file whole, an unreadable file set aside with one message, a data folder
+// that cannot be made, stale temporaries removed at start, and the copy a reset keeps.
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -146,4 +147,73 @@ TEST_F(StatisticsStoreTest, AFolderThatCannotBeMadeLosesNothingButThisRunsRecord
     recorder.pokerHoldRefused(kRoyal);
     EXPECT_EQ(platform.messages.size(), 1);
     EXPECT_EQ(recorder.record().poker.refused[0], 2);
+}
+
+TEST_F(StatisticsStoreTest, StaleTemporariesOfAKilledWriteAreRemovedAtStart) {
+    {
+        StatisticsRecorder first(platform, "Quillan", dir.path());
+        first.pokerHandFinished(kFlush, 5, 30, 25);
+    }
+    const QByteArray record = bytes(file());
+    const QStringList others{"notes.txt", "statistics.txt.before-reset-20260101-120000",
+                             "statistics.txt.corrupt-20260101-120000", "statistics.txt.a1B2c3d",
+                             "statistics.txt.old"};
+    for (const QString& name :
+         others + QStringList{"statistics.txt.a1B2c3", "statistics.txt.ZZZZZZ"}) {
+        QFile f(dir.path() + "/" + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(record);
+    }
+    StatisticsRecorder second(platform, "Quillan", dir.path());
+    second.load();
+    QStringList left = QDir(dir.path()).entryList(QDir::Files);
+    left.sort();
+    QStringList expected = others + QStringList{"statistics.txt"};
+    expected.sort();
+    EXPECT_EQ(left, expected);
+    EXPECT_EQ(second.record().poker.handsPlayed(), 1);
+    EXPECT_TRUE(platform.messages.isEmpty());
+}
+
+TEST_F(StatisticsStoreTest, AResetKeepsEachRecordItReplacesAndWithoutACopyResetsNothing) {
+    StatisticsRecorder recorder(platform, "Quillan", dir.path());
+    platform.yesNoAnswers = {true}; // with no file yet there is nothing to keep
+    EXPECT_TRUE(recorder.askReset());
+    EXPECT_TRUE(QDir(dir.path()).entryList({"statistics.txt.before-reset-*"}).isEmpty());
+
+    recorder.pokerHandFinished(kFlush, 5, 30, 25);
+    const QByteArray first = bytes(file());
+    platform.yesNoAnswers = {true};
+    EXPECT_TRUE(recorder.askReset());
+    recorder.pokerHandFinished(kStraight, 5, 20, 45);
+    const QByteArray second = bytes(file());
+    platform.yesNoAnswers = {true};
+    EXPECT_TRUE(recorder.askReset()); // within the same second the second copy is numbered
+    QStringList kept = QDir(dir.path()).entryList({"statistics.txt.before-reset-*"});
+    kept.sort();
+    ASSERT_EQ(kept.size(), 2);
+    const QRegularExpression named("^statistics\\.txt\\.before-reset-\\d{8}-\\d{6}(-1)?$");
+    EXPECT_TRUE(named.match(kept[0]).hasMatch()) << kept[0].toStdString();
+    EXPECT_TRUE(named.match(kept[1]).hasMatch()) << kept[1].toStdString();
+    EXPECT_EQ(bytes(dir.path() + "/" + kept[0]), first);
+    EXPECT_EQ(bytes(dir.path() + "/" + kept[1]), second);
+    EXPECT_EQ(recorder.record(), StatisticsRecord{});
+    EXPECT_EQ(parseStatistics(bytes(file()).toStdString()).record, StatisticsRecord{});
+    EXPECT_EQ(platform.questionDefaults,
+              std::vector<DefaultAnswer>(3, DefaultAnswer::No)); // Enter answers No
+    EXPECT_TRUE(platform.messages.isEmpty());
+
+    recorder.pokerHandFinished(kFlush, 5, 30, 25);
+    const QByteArray last = bytes(file());
+    {
+        const FileSizeLimit limit(16); // no copy can be written
+        platform.yesNoAnswers = {true};
+        EXPECT_FALSE(recorder.askReset());
+    }
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_TRUE(platform.messages[0].startsWith(
+        "The statistics were not reset: no copy of the record could be made in "));
+    EXPECT_EQ(bytes(file()), last);
+    EXPECT_EQ(recorder.record().poker.handsPlayed(), 1);
+    EXPECT_EQ(QDir(dir.path()).entryList({"statistics.txt.before-reset-*"}).size(), 2);
 }

@@ -59,7 +59,7 @@ TEST(AnimationCalibration, KeepsStepping) {
     // A clock that loses time while sleeping: each sleep lasts half what was asked.
     class LazySleeper : public test::FakePlatform {
       public:
-        void sleepMs(int ms) override { clockMs += ms / 2; }
+        void frameWait(int ms) override { clockMs += ms / 2; }
     };
     LazySleeper platform;
     const int32 d = calibrateAnimationDelay(platform, [] {});
@@ -70,7 +70,7 @@ TEST(AnimationCalibration, KeepsStepping) {
 TEST(AnimationCalibration, EndsAtTheSlowestSettingWhenSleepingPassesNoTime) {
     class Sleepless : public test::FakePlatform {
       public:
-        void sleepMs(int) override {}
+        void frameWait(int) override {}
     };
     Sleepless platform;
     EXPECT_EQ(calibrateAnimationDelay(platform, [] {}), kSlowestAnimationDelay);

@@ -1,4 +1,5 @@
-// The Gin Rummy page: a column of figures per rule variant, and the banks of this run.
+// The Gin Rummy page: a column of figures per rule variant and per computer level, and the
+// banks of this run.
 #include <QChartView>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -65,14 +66,15 @@ RummyStatisticsTab::RummyStatisticsTab(QWidget* parent) : QWidget(parent) {
                        "A winning streak is hands won in a row; a hand lost or tied ends it."),
         this);
     notes->setWordWrap(true);
-    notes->setMaximumWidth(figures_->minimumWidth());
-    auto* left = new QVBoxLayout();
-    left->addWidget(figures_);
-    left->addSpacing(12);
-    left->addWidget(notes);
-    left->addStretch(1);
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 0);
+    notes->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    // The figures (a column per variant and per level) and the notes side by side; the chart
+    // of the banks below them, as wide as the page.
+    auto* top = new QHBoxLayout();
+    top->addWidget(figures_, 0, Qt::AlignTop);
+    top->addSpacing(12);
+    top->addWidget(notes, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 0);
     layout->addWidget(banks_, 1);
 }
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The rules and window tests and the fuzz harnesses built with AddressSanitizer and
+# The rules, window and arena tests and the fuzz harnesses built with AddressSanitizer and
 # UndefinedBehaviorSanitizer into build-asan/ and run there. Any report ends the test with an
 # error, so the run fails. The end-to-end tests are left to the normal build.
 set -euo pipefail
@@ -8,7 +8,7 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B build-asan -G Ninja -DQUILLAN_TESTS=ON -DQUILLAN_WERROR=ON -DQUILLAN_SANITIZE=ON \
     "${launcher[@]}" >/dev/null
-targets=(quillan_rules_tests quillan_window_tests
+targets=(quillan_rules_tests quillan_window_tests quillan_arena_tests
     fuzz_stats_file fuzz_settings fuzz_help_file fuzz_background_picture)
 cmake --build build-asan -j "$(nproc)" --target "${targets[@]}"
 

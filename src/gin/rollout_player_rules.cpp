@@ -1,29 +1,16 @@
 #include "gin/rollout_player_rules.h"
 
 #include "gin/knock_timing_rules.h"
-#include "gin/meld_search_rules.h"
 
 namespace quillan {
 
-DrawChoice RolloutPlayer::chooseDraw(const SeatView& view) {
-    if (view.reject.count < 1) {
-        return DrawChoice::Stock;
-    }
-    return inSomeMeld(handSet(view), view.reject.top()) ? DrawChoice::Reject : DrawChoice::Stock;
-}
-
 TurnChoice RolloutPlayer::chooseTurn(const SeatView& view) {
-    if (view.ginAllowed) {
-        return TurnChoice::gin();
+    if (!holdsForGin_ || !view.knockAllowed || view.ginAllowed || timelyKnock(view)) {
+        return baseline_.chooseTurn(view);
     }
-    if (view.knockAllowed && (!holdsForGin_ || timelyKnock(view))) {
-        return TurnChoice::knock();
-    }
-    const CardSet hand = handSet(view);
-    const CardSet allowed = view.takenFromReject ? hand & ~cardBit(view.takenCard) : hand;
-    int thrown = -1;
-    bestDeadwoodAfterThrow(hand, allowed, &thrown);
-    return TurnChoice::discard(thrown);
+    SeatView holding = view; // the Baseline's throw, the knock left aside
+    holding.knockAllowed = false;
+    return baseline_.chooseTurn(holding);
 }
 
 } // namespace quillan

@@ -105,6 +105,7 @@ wait_windows_above() { # wait_windows_above N: until more than N windows show
 # write bug.txt and stats.dat into DATA, the player's data folder, and nothing into SHARE.
 save_position_and_exit() {
     local data="$1" share="$2"
+    launches=0 # each run may be refused by a busy X server and started again
     launch
     wait_title '^Top Video Poker Expert is anonymous \(20\)$'
     sleep 3.5 # the splash goes
@@ -156,6 +157,7 @@ data = bytearray(open(path, "rb").read())
 data[3 * 22:4 * 22] = b"Tester".ljust(20) + struct.pack("<h", 500)
 open(path, "wb").write(data)
 PY
+launches=0
 launch
 wait_title '^Top Video Poker Expert is Tester \(500\)$'
 check_console

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cmath>
 
 #include "gin/meld_search_rules.h"
 
@@ -13,16 +12,7 @@ namespace {
 // The cards that meld with `card`: the rest of its rank and its suit neighbours one and two
 // away.
 CardSet partnersOf(int card) {
-    const int rank = card / 4;
-    const int suit = card % 4;
-    CardSet set = (CardSet{0xF} << (4 * rank)) & ~cardBit(card);
-    for (int d : {-2, -1, 1, 2}) {
-        const int r = rank + d;
-        if (r >= 0 && r < 13) {
-            set |= cardBit(4 * r + suit);
-        }
-    }
-    return set;
+    return rankMates(card) | suitNeighbours(card, 1) | suitNeighbours(card, 2);
 }
 
 // One hand for the other seat: the cards it is known to hold, the rest drawn by weight

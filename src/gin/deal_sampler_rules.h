@@ -3,7 +3,9 @@
 // holds. The other hand keeps the cards it is known to have taken from the reject pile and is
 // filled from the unseen cards; the stock is the rest, in a random order. A card the other
 // seat threw or passed over is less likely to have partners in its hand, so unseen cards that
-// would meld with those are drawn into its hand less often.
+// would meld with those are drawn into its hand less often; the hand is then played through
+// as many turns as the other seat has had, and of several such hands the ones that fit what
+// it threw and passed over are preferred.
 
 #include <random>
 

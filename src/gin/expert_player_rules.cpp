@@ -90,6 +90,45 @@ double leadError(const std::vector<double>& diffs) {
     return std::sqrt(var / (n - 1) / n);
 }
 
+// The choices' indices, best mean first (equal means keep their order).
+std::vector<size_t> bestFirst(const std::vector<ChoiceValue>& choices) {
+    std::vector<size_t> order(choices.size());
+    for (size_t i = 0; i < order.size(); ++i) {
+        order[i] = i;
+    }
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        return choices[a].meanPoints > choices[b].meanPoints;
+    });
+    return order;
+}
+
+// The standard error of the best choice's lead over the second, paired by imagined table.
+double errorOfLead(const std::vector<std::vector<double>>& values,
+                   const std::vector<size_t>& order) {
+    std::vector<double> diffs(values[order[0]].size());
+    for (size_t i = 0; i < diffs.size(); ++i) {
+        diffs[i] = values[order[0]][i] - values[order[1]][i];
+    }
+    return leadError(diffs);
+}
+
+bool budgetSpent(const ExpertOptions& options, int samples,
+                 std::chrono::steady_clock::time_point start) {
+    if (options.fixedSamples > 0) {
+        return samples >= options.fixedSamples;
+    }
+    return std::chrono::steady_clock::now() - start >= std::chrono::milliseconds(options.budgetMs);
+}
+
+// While the sums are not yet divided: the best choice leads the second clearly.
+bool clearlyBest(const ExpertAnalysis& result, const std::vector<std::vector<double>>& values) {
+    const std::vector<size_t> order = bestFirst(result.choices);
+    const double lead =
+        (result.choices[order[0]].meanPoints - result.choices[order[1]].meanPoints) /
+        result.samples;
+    return lead > kClearLead * errorOfLead(values, order);
+}
+
 } // namespace
 
 ExpertAnalysis analyseChoices(const SeatView& view, const ExpertOptions& options) {
@@ -102,48 +141,20 @@ ExpertAnalysis analyseChoices(const SeatView& view, const ExpertOptions& options
     const std::array<double, 52> weights = opponentCardWeights(view);
     SampleRandom random(options.seed ^ viewHash(view));
     std::vector<std::vector<double>> values(result.choices.size());
-    for (int k = 0;; ++k) {
-        if (options.fixedSamples > 0 && k >= options.fixedSamples) {
-            break;
-        }
-        if (options.fixedSamples <= 0) {
-            const auto spent = std::chrono::steady_clock::now() - start;
-            if (spent >= std::chrono::milliseconds(options.budgetMs)) {
-                break;
-            }
-        }
+    while (!budgetSpent(options, result.samples, start)) {
         const TablePosition position = sampleTable(view, weights, random);
         for (size_t c = 0; c < result.choices.size(); ++c) {
             bool won = false;
             const double v = playedOut(position, result.choices[c], view.seat, options, won);
-            ChoiceValue& cv = result.choices[c];
-            cv.meanPoints += v;
-            cv.sumSquares += v * v;
-            cv.winShare += won ? 1 : 0;
-            ++cv.samples;
+            result.choices[c].meanPoints += v;
+            result.choices[c].winShare += won ? 1 : 0;
+            ++result.choices[c].samples;
             values[c].push_back(v);
         }
-        result.samples = k + 1;
-        if (options.fixedSamples <= 0 && result.samples >= kMinSamples && result.samples % 4 == 0) {
-            // Stop early when the best choice leads the second clearly.
-            std::vector<size_t> order(result.choices.size());
-            for (size_t i = 0; i < order.size(); ++i) {
-                order[i] = i;
-            }
-            std::partial_sort(
-                order.begin(), order.begin() + 2, order.end(), [&](size_t a, size_t b) {
-                    return result.choices[a].meanPoints > result.choices[b].meanPoints;
-                });
-            std::vector<double> diffs(values[order[0]].size());
-            for (size_t i = 0; i < diffs.size(); ++i) {
-                diffs[i] = values[order[0]][i] - values[order[1]][i];
-            }
-            const double lead =
-                (result.choices[order[0]].meanPoints - result.choices[order[1]].meanPoints) /
-                result.samples;
-            if (lead > kClearLead * leadError(diffs)) {
-                break;
-            }
+        ++result.samples;
+        if (options.fixedSamples <= 0 && result.samples >= kMinSamples && result.samples % 4 == 0 &&
+            clearlyBest(result, values)) {
+            break;
         }
     }
     for (ChoiceValue& cv : result.choices) {
@@ -152,23 +163,13 @@ ExpertAnalysis analyseChoices(const SeatView& view, const ExpertOptions& options
             cv.winShare /= cv.samples;
         }
     }
-    std::vector<size_t> order(result.choices.size());
-    for (size_t i = 0; i < order.size(); ++i) {
-        order[i] = i;
+    const std::vector<size_t> order = bestFirst(result.choices);
+    if (result.samples >= 2) {
+        result.standardError = errorOfLead(values, order);
     }
-    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-        return result.choices[a].meanPoints > result.choices[b].meanPoints;
-    });
     std::vector<ChoiceValue> sorted;
     for (size_t i : order) {
         sorted.push_back(result.choices[i]);
-    }
-    if (sorted.size() >= 2 && result.samples >= 2) {
-        std::vector<double> diffs(values[order[0]].size());
-        for (size_t i = 0; i < diffs.size(); ++i) {
-            diffs[i] = values[order[0]][i] - values[order[1]][i];
-        }
-        result.standardError = leadError(diffs);
     }
     result.choices = std::move(sorted);
     return result;

@@ -30,7 +30,6 @@ struct ChoiceValue {
     TurnChoice turnChoice;
     double meanPoints = 0; // for the seat: its points minus the other side's
     double winShare = 0;   // share of tables on which the seat won the hand
-    double sumSquares = 0;
     int samples = 0;
 };
 

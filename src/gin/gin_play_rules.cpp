@@ -2,30 +2,20 @@
 
 namespace quillan {
 
-namespace {
-
-// Each seat is told what it may see of the events since `from`.
 void tellEvents(const GinTable& table, size_t& from, std::array<GinPlayer*, 2> players) {
     const std::vector<TableEvent>& events = table.events();
     for (; from < events.size(); ++from) {
         const TableEvent& e = events[from];
         for (Seat seat : {Seat::Player, Seat::Computer}) {
-            SeatEvent seen;
-            seen.kind = e.kind;
-            seen.mine = e.seat == seat;
-            const bool hidden = !seen.mine && e.kind == SeatEvent::Kind::DrewStock;
-            seen.card = hidden ? int16{-1} : e.card;
-            players[static_cast<size_t>(seatIndex(seat))]->observe(seen);
+            players[static_cast<size_t>(seatIndex(seat))]->observe(
+                seatEventFor(seat, e.seat, e.kind, e.card));
         }
     }
 }
 
-// The first legal turn: throw the card just taken.
 TurnChoice fallbackTurn(const SeatView& view) {
     return TurnChoice::discard(view.hand[10].cardvalue);
 }
-
-} // namespace
 
 bool handWinner(const HandOutcome& outcome, Seat& winner) {
     switch (outcome.ending) {

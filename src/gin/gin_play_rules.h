@@ -23,6 +23,13 @@ SeatResult seatResult(const HandOutcome& outcome, Seat seat);
 // false for a tie.
 bool handWinner(const HandOutcome& outcome, Seat& winner);
 
+// Tells each seat's player (indexed by seatIndex) what it may see of the table's events from
+// `from` on, and moves `from` past them.
+void tellEvents(const GinTable& table, size_t& from, std::array<GinPlayer*, 2> players);
+
+// The move that replaces a turn the table refused: throwing the card just taken.
+TurnChoice fallbackTurn(const SeatView& view);
+
 // Plays a hand on `table` to its end from wherever it stands.
 PlayedHand playOut(GinTable& table, GinPlayer& player, GinPlayer& computer);
 

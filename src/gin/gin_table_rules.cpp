@@ -188,7 +188,7 @@ void GinTable::drawForPlayer(DrawChoice choice) {
         // A draw while three or fewer cards are left copies the top card and leaves two
         // behind it: the hand is a tie (the table asks, and a Yes ends the hand).
         setCard(hand[10], stock_[static_cast<size_t>(stockCount_ - 1)]);
-        if (stockCount_ - 1 > 2) {
+        if (!stockLowFor(Seat::Player, stockCount_)) {
             --stockCount_;
         } else {
             stockExhausted_ = true;
@@ -211,7 +211,7 @@ void GinTable::drawForComputer(DrawChoice choice) {
         record(Seat::Computer, SeatEvent::Kind::TookReject, hand[10].cardvalue);
     } else {
         // A stock of two cards has none left to draw: the hand is a tie.
-        if (stockCount_ - 1 < 2) {
+        if (stockLowFor(Seat::Computer, stockCount_)) {
             stockExhausted_ = true;
         }
         if (stockExhausted_) {

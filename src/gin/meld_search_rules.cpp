@@ -69,6 +69,21 @@ int bestMelded(const MeldTable& t, int from, CardSet used, CardSet excluded) {
 
 } // namespace
 
+CardSet rankMates(int card) {
+    return (CardSet{0xF} << (4 * (card / 4))) & ~cardBit(card);
+}
+
+CardSet suitNeighbours(int card, int distance) {
+    CardSet set = 0;
+    const int rank = card / 4;
+    for (int r : {rank - distance, rank + distance}) {
+        if (r >= 0 && r < 13) {
+            set |= cardBit(4 * r + card % 4);
+        }
+    }
+    return set;
+}
+
 int setPoints(CardSet cards) {
     int sum = 0;
     for (; cards != 0; cards &= cards - 1) {

@@ -15,6 +15,11 @@ constexpr int cardPoints(int cardvalue) {
 
 int setPoints(CardSet cards);
 
+// The other three cards of the card's rank.
+CardSet rankMates(int card);
+// The cards of the card's suit `distance` ranks above and below it.
+CardSet suitNeighbours(int card, int distance);
+
 // The smallest deadwood of the cards over every split into disjoint melds.
 int bestDeadwood(CardSet cards);
 

@@ -20,4 +20,13 @@ CardSet unseenCards(const SeatView& view) {
     return kAllCards & ~seen;
 }
 
+SeatEvent seatEventFor(Seat viewer, Seat actor, SeatEvent::Kind kind, int card) {
+    SeatEvent seen;
+    seen.kind = kind;
+    seen.mine = viewer == actor;
+    const bool hidden = !seen.mine && kind == SeatEvent::Kind::DrewStock;
+    seen.card = hidden ? int16{-1} : static_cast<int16>(card);
+    return seen;
+}
+
 } // namespace quillan

@@ -114,6 +114,10 @@ struct SeatEvent {
     bool operator==(const SeatEvent&) const = default;
 };
 
+// What `viewer` sees of `actor`'s take, draw or throw: every card but the other seat's draw
+// from the stock.
+SeatEvent seatEventFor(Seat viewer, Seat actor, SeatEvent::Kind kind, int card);
+
 enum class HandEndingKind : std::uint8_t { None, Knock, Gin, Undercut, Tie };
 
 // How a hand ended, as one seat sees it.

@@ -13,22 +13,6 @@ namespace {
 constexpr int kLookaheadCandidates = 4; // throws whose improvement chances are counted
 constexpr double kImprovementWeight = 0.9;
 
-CardSet rankMates(int card) {
-    return (CardSet{0xF} << (4 * (card / 4))) & ~cardBit(card);
-}
-
-// Suit neighbours `distance` ranks away (both sides).
-CardSet suitNeighbours(int card, int distance) {
-    CardSet set = 0;
-    const int rank = card / 4;
-    for (int r : {rank - distance, rank + distance}) {
-        if (r >= 0 && r < 13) {
-            set |= cardBit(4 * r + card % 4);
-        }
-    }
-    return set;
-}
-
 // The deadwood the next draw is expected to save, over the cards that may still come.
 double expectedImprovement(CardSet kept, CardSet live) {
     const int now = bestDeadwood(kept);

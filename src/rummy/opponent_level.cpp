@@ -82,12 +82,7 @@ void OpponentLevel::tell(Seat seat, SeatEvent::Kind kind, int card) {
     if (!player_) {
         return;
     }
-    SeatEvent event;
-    event.kind = kind;
-    event.mine = seat == Seat::Computer;
-    const bool hidden = !event.mine && kind == SeatEvent::Kind::DrewStock;
-    event.card = hidden ? int16{-1} : static_cast<int16>(card);
-    player_->observe(event);
+    player_->observe(seatEventFor(Seat::Computer, seat, kind, card));
 }
 
 } // namespace quillan

@@ -68,8 +68,8 @@ inline ArenaOptions shortRun(const std::string& a, const std::string& b, long de
     return o;
 }
 
-inline SideSpec externalSide(const std::string& command) {
-    SideSpec side;
+inline SideChoice externalSide(const std::string& command) {
+    SideChoice side;
     side.command = command;
     return side;
 }

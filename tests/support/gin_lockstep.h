@@ -392,12 +392,7 @@ class GinLockstep {
             if (!computer_) {
                 continue;
             }
-            SeatEvent seen;
-            seen.kind = e.kind;
-            seen.mine = e.seat == Seat::Computer;
-            const bool hidden = !seen.mine && e.kind == SeatEvent::Kind::DrewStock;
-            seen.card = hidden ? int16{-1} : e.card;
-            computer_->observe(seen);
+            computer_->observe(seatEventFor(Seat::Computer, e.seat, e.kind, e.card));
         }
     }
 

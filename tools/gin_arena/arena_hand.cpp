@@ -80,7 +80,7 @@ class ArenaHandPlay {
         }
         if (table_.turn(choice) != MoveError::None) {
             ++costs_.refused[static_cast<size_t>(side)];
-            table_.turn(TurnChoice::discard(view.takenCard));
+            table_.turn(fallbackTurn(view));
         }
         return true;
     }
@@ -92,21 +92,7 @@ class ArenaHandPlay {
         return !sides_[static_cast<size_t>(side)]->handForfeited();
     }
 
-    // Each seat is told what it may see of the events since the last telling.
-    void tellEvents() {
-        const std::vector<TableEvent>& events = table_.events();
-        for (; told_ < events.size(); ++told_) {
-            const TableEvent& e = events[told_];
-            for (Seat seat : {Seat::Player, Seat::Computer}) {
-                SeatEvent seen;
-                seen.kind = e.kind;
-                seen.mine = e.seat == seat;
-                const bool hidden = !seen.mine && e.kind == SeatEvent::Kind::DrewStock;
-                seen.card = hidden ? int16{-1} : e.card;
-                player(seat).observe(seen);
-            }
-        }
-    }
+    void tellEvents() { quillan::tellEvents(table_, told_, bySeat_); }
 
     static ArenaHand forfeited(int side) {
         ArenaHand hand;

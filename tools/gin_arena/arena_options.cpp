@@ -28,7 +28,7 @@ bool readInRange(const std::string& text, Number low, Number high, Number& value
     return true;
 }
 
-bool readSide(const std::string& text, SideSpec& side, std::string& error) {
+bool readSide(const std::string& text, SideChoice& side, std::string& error) {
     if (text.starts_with(kExternal)) {
         side = {{}, text.substr(kExternal.size())};
         if (side.command.find_first_not_of(" \t") == std::string::npos) {

@@ -13,7 +13,7 @@
 namespace quillan::arena {
 
 // One side: a computer level, or an outside program run through the shell.
-struct SideSpec {
+struct SideChoice {
     std::string level;   // a level name, when not external
     std::string command; // the program, when external
     bool external() const { return !command.empty(); }
@@ -24,8 +24,8 @@ struct ArenaOptions {
     RummyVariant variant = RummyVariant::Standard;
     long deals = 0; // each played twice, the sides' seats swapped
     std::uint64_t seed = 1;
-    SideSpec a;
-    SideSpec b;
+    SideChoice a;
+    SideChoice b;
     int budgetMs = 150;
     int threads = 1;
     bool toTarget = false;

@@ -4,10 +4,11 @@
 
 namespace quillan::arena {
 
-SidePlayers::SidePlayers(const SideSpec& spec, const ArenaOptions& options, LevelMaker makeLevel)
-    : spec_(spec), budgetMs_(options.budgetMs), makeLevel_(std::move(makeLevel)) {
-    if (spec.external()) {
-        external_ = std::make_unique<ExternalPlayer>(spec.command, options.answerSeconds);
+SidePlayers::SidePlayers(const SideChoice& choice, const ArenaOptions& options,
+                         LevelMaker makeLevel)
+    : choice_(choice), budgetMs_(options.budgetMs), makeLevel_(std::move(makeLevel)) {
+    if (choice.external()) {
+        external_ = std::make_unique<ExternalPlayer>(choice.command, options.answerSeconds);
     }
 }
 
@@ -18,9 +19,9 @@ GinPlayer& SidePlayers::forHand(std::uint64_t seed) {
     PlayerOptions options;
     options.seed = seed;
     options.budgetMs = budgetMs_;
-    level_ = makeLevel_(spec_.level, options);
+    level_ = makeLevel_(choice_.level, options);
     if (level_ == nullptr) {
-        throw std::invalid_argument("unknown level " + spec_.level);
+        throw std::invalid_argument("unknown level " + choice_.level);
     }
     return *level_;
 }

@@ -19,7 +19,7 @@ using LevelMaker =
 
 class SidePlayers {
   public:
-    SidePlayers(const SideSpec& spec, const ArenaOptions& options, LevelMaker makeLevel);
+    SidePlayers(const SideChoice& choice, const ArenaOptions& options, LevelMaker makeLevel);
 
     // The player of the next hand.
     GinPlayer& forHand(std::uint64_t seed);
@@ -28,7 +28,7 @@ class SidePlayers {
     const ExternalPlayer* external() const { return external_.get(); }
 
   private:
-    SideSpec spec_;
+    SideChoice choice_;
     int budgetMs_;
     LevelMaker makeLevel_;
     std::unique_ptr<GinPlayer> level_;

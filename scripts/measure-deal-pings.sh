@@ -11,26 +11,12 @@ program="${1:-build/bin/quillan}"
 delay="${2:-}"
 seconds="${3:-12}"
 probe="build/tools/wm_ping_probe"
-for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
-done
 [ -x "$program" ] || { echo "no program at $program"; exit 1; }
 [ -x "$probe" ] || { echo "no probe at $probe"; exit 1; }
 
-work="$(mktemp -d)"
-cleanup() {
-    [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
-    [ -n "${app_pid:-}" ] && wait "$app_pid" 2>/dev/null || true
-    [ -n "${xvfb_pid:-}" ] && wait "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r -t 60 display <&"$display_fd" || { echo "the X server did not start"; exit 1; }
-export DISPLAY=":$display"
+# The e2e tests' X server (on a display it picks itself), scratch folder and cleanup.
+source tests/e2e/table_lib.sh
+start_x
 
 mkdir -p "$work/home/.config/Quillan"
 {

@@ -1,29 +1,19 @@
 #include "platform/opponent_level_store.h"
 
-#include <QSettings>
+#include "platform/extra_settings.h"
 
 namespace quillan {
 
 namespace {
-
-const QString kKey = QStringLiteral("Opponent/Level");
-
-// The same file as the preferences: ~/.config/Quillan/Quillan.ini.
-QSettings settingsFile() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quillan"),
-                     QStringLiteral("Quillan"));
+constexpr const char* kKey = "Opponent/Level";
 }
 
-} // namespace
-
 std::string readOpponentLevel() {
-    return settingsFile().value(kKey).toString().toStdString();
+    return readExtraSetting(kKey);
 }
 
 void writeOpponentLevel(const std::string& level) {
-    QSettings store = settingsFile();
-    store.setValue(kKey, QString::fromStdString(level));
-    store.sync();
+    writeExtraSetting(kKey, level);
 }
 
 } // namespace quillan

@@ -1,29 +1,19 @@
 #include "platform/table_size_store.h"
 
-#include <QSettings>
+#include "platform/extra_settings.h"
 
 namespace quillan {
 
 namespace {
-
-const QString kKey = QStringLiteral("Display/TableSize");
-
-// The same file as the preferences: ~/.config/Quillan/Quillan.ini.
-QSettings settingsFile() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quillan"),
-                     QStringLiteral("Quillan"));
+constexpr const char* kKey = "Display/TableSize";
 }
 
-} // namespace
-
 TableSize readTableSize() {
-    return tableSizeFromText(settingsFile().value(kKey).toString().toStdString());
+    return tableSizeFromText(readExtraSetting(kKey));
 }
 
 void writeTableSize(TableSize size) {
-    QSettings store = settingsFile();
-    store.setValue(kKey, QString::fromStdString(textFromTableSize(size)));
-    store.sync();
+    writeExtraSetting(kKey, textFromTableSize(size));
 }
 
 } // namespace quillan
